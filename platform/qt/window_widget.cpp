@@ -1,0 +1,103 @@
+#include "platform/qt/window_widget.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "platform/controls.h"
+#include "platform/qt/dispatch.h"
+#include "platform/qt/qt_values.h"
+#include "platform/qt/window_impl.h"
+#include "platform/window.h"
+
+namespace platform::detail {
+
+namespace {
+// Return presses the first Default button, Escape the first Cancel button, in creation order.
+bool PressStandardButton(Window& window, int key) {
+  const char* role = nullptr;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) role = "Default";
+  if (key == Qt::Key_Escape) role = "Cancel";
+  if (role == nullptr) return false;
+  for (const auto& [name, object] : WindowAccess::Of(window).controls) {
+    auto* button = dynamic_cast<PushButton*>(object.get());
+    const PropertyValue* flag = button != nullptr ? button->Property(role) : nullptr;
+    if (flag != nullptr && flag->Boolean() && button->Visible() && button->Enabled()) {
+      button->Push();
+      return true;
+    }
+  }
+  return false;
+}
+}  // namespace
+
+WindowWidget::WindowWidget(Window& window, QWidget* content) : window_(&window), content_(content) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(content);
+  // No focus of its own: Tab stays among the controls, and a window without any still gets
+  // the keys, since Qt hands them to the window when nothing has the focus.
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void WindowWidget::CloseByProgram() {
+  closingByProgram_ = true;
+  close();
+  closingByProgram_ = false;
+}
+
+bool WindowWidget::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && window_ != nullptr) {
+    Window* w = window_;
+    Dispatch(w, [w] { RaiseEvent(*w, "Activate"); });
+  }
+  return QWidget::event(event);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+  bool handled = false;
+  if (Window* w = window_) {
+    Dispatch(w, [&] {
+      handled = RaiseEvent(*w, "KeyDown", ToStdString(event->text())).value_or(false);
+      if (!handled) handled = PressStandardButton(*w, event->key());
+    });
+  }
+  if (!handled) QWidget::keyPressEvent(event);
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* event) {
+  bool handled = false;
+  if (Window* w = window_) {
+    const QPoint at = content_->mapFrom(this, event->position().toPoint());
+    Dispatch(w, [&] { handled = RaiseEvent(*w, "MouseDown", std::int64_t{at.x()}, std::int64_t{at.y()}).value_or(false); });
+  }
+  if (!handled) QWidget::mousePressEvent(event);
+}
+
+void WindowWidget::leaveEvent(QEvent* event) {
+  if (Window* w = window_) Dispatch(w, [w] { RaiseEvent(*w, "MouseExit"); });
+  QWidget::leaveEvent(event);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  Window* w = window_;
+  const PropertyValue* closable = w != nullptr ? w->Property("HasCloseButton") : nullptr;
+  // A window without a close button offers the user no way to close it.
+  if (w == nullptr || (!closingByProgram_ && (closable == nullptr || !closable->Boolean()))) {
+    event->ignore();
+    return;
+  }
+  bool refused = false;
+  Dispatch(w, [&] {
+    refused = RaiseEvent(*w, "CancelClose").value_or(false);
+    if (!refused) {
+      RaiseEvent(*w, "Close");
+      Unregister(*w);
+    }
+  });
+  refused ? event->ignore() : event->accept();
+}
+
+}  // namespace platform::detail

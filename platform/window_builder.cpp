@@ -1,0 +1,21 @@
+#include "platform/window_builder.h"
+
+namespace platform {
+
+void BuildControls(Window& window, const std::vector<ControlDescription>& controls) {
+  for (const ControlDescription& description : controls) {
+    const ClassRecord& cls = description.cls();
+    std::shared_ptr<Object> control = window.New(cls);
+    RuntimeCheckCast<Control>(control).Constructor();
+    window.AddControl(description.name, std::move(control));
+    if (description.picture != nullptr)
+      RuntimeCheckCast<Canvas>(window.ControlByName(description.name)).SetBackdrop(description.picture());
+    SetProperties(RuntimeCheckCast<Control>(&RuntimeCheckCast(window.ControlByName(description.name), cls)),
+                  description.properties);
+    for (const EventWiring& wiring : description.events)
+      RuntimeAddEventHandler(RuntimeCheckCast<Control>(window.ControlByName(description.name)), wiring.event,
+                             wiring.makeDelegate(window));
+  }
+}
+
+}  // namespace platform
