@@ -1,0 +1,73 @@
+#pragma once
+// One row per window or control, turned into the property blocks the platform sets. Both
+// windows describe themselves with these rows, so each property block is spelt out once per
+// class, in the order the platform receives it.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "platform/property.h"
+#include "platform/window_builder.h"
+
+namespace ui {
+
+struct WindowRow {
+  std::int64_t width, height;
+  std::int64_t maximumWidth, maximumHeight;
+  std::int64_t type;  // 0 document frame, 2 modal-dialog frame
+  std::string_view title;
+  bool hasCloseButton;
+};
+
+platform::PropertyBlock WindowBlock(const WindowRow& row);
+
+// Which edges keep their distance to the window's edges: left and top, or all four.
+enum class Locks { LeftTop, All };
+
+// The start of every visible control's block: its name, geometry, locks and tab order.
+struct Placement {
+  std::string_view name;
+  std::int64_t left, top, width, height;
+  Locks locks;
+  std::int64_t tabIndex;
+  bool tabStop;
+};
+
+// Input fields take digits only, as many as their date part has; result fields are read-only.
+enum class FieldKind { Year, MonthOrDay, Result };
+
+struct TextFieldRow {
+  Placement at;
+  FieldKind kind;
+};
+
+struct PushButtonRow {
+  Placement at;
+  std::string_view caption;
+  double fontSize;
+  bool bold;
+};
+
+struct LabelRow {
+  Placement at;
+  std::string_view value;
+  bool visible;
+  bool enabled;
+  bool multiline;
+  std::int64_t textAlignment;  // 0 the platform's default (left), 2 centred
+  platform::Color textColor;
+};
+
+struct CanvasRow {
+  Placement at;
+  platform::PictureAccessor picture;
+};
+
+platform::ControlDescription TextFieldControl(const TextFieldRow& row);
+platform::ControlDescription PushButtonControl(const PushButtonRow& row,
+                                               std::vector<platform::EventWiring> events = {});
+platform::ControlDescription LabelControl(const LabelRow& row);
+platform::ControlDescription CanvasControl(const CanvasRow& row, std::vector<platform::EventWiring> events = {});
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+// The program's own wording, in one place: the application layer shows a shorter form of the
+// About notice as its long version string, so the two must not drift apart.
+
+#include <string_view>
+
+namespace ui {
+
+// The help paragraph: the fixed instructions, then a notice of ours. One line, which the label
+// wraps within its area.
+inline constexpr std::string_view kHelpText =
+    "Following the rules of many standardized tests, this program calculates age once given the "
+    "birth date and current date. Enter years, months, and days in xxxx/xx/xx format. "
+    "Results are for screening and scoring use; check them against the test manual.";
+
+// The calculator window's one-line credit.
+inline constexpr std::string_view kCreditLine = "Tavrel 3.0 - age at testing in years, months and days";
+
+// The About window's one-line notice, and the same without its closing sentence.
+inline constexpr std::string_view kAboutNoticeShort = "Tavrel 3.0: age at testing.";
+inline constexpr std::string_view kAboutNotice = "Tavrel 3.0: age at testing. Press any key to begin.";
+static_assert(kAboutNotice.starts_with(kAboutNoticeShort), "the short notice is the notice's opening");
+
+}  // namespace ui
