@@ -25,7 +25,7 @@ rm -rf "$work_corpus"
 mkdir -p "$work_corpus" "$build_dir/fuzz-artifacts"
 cp "$root"/fuzz/corpus/* "$work_corpus"/
 
-"$build_dir/fuzz/calc_fuzz" \
+"$build_dir/bin/calc_fuzz" \
   -max_total_time="$seconds" \
   -print_final_stats=1 \
   -artifact_prefix="$build_dir/fuzz-artifacts/" \

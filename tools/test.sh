@@ -16,5 +16,5 @@ ctest --test-dir "$build-sanitize" --output-on-failure -j"$jobs"
 
 cmake -S "$root" -B "$build"
 cmake --build "$build" -j"$jobs"
-"$build/bench/calc_bench" --benchmark_min_time=0.2
+"$build/bin/calc_bench" --benchmark_min_time=0.2
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
