@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QFile>
 #include <QImageReader>
 #include <QMessageBox>
 #include <map>
@@ -45,11 +46,23 @@ std::filesystem::path ResourcesFolder() {
   return (error ? std::filesystem::current_path() : exe.parent_path()) / "resources";
 }
 
+namespace {
+// PNG is the format of every picture we ship. Naming it spares Qt the probe by content, which
+// loads every image-format plugin at start-up; other files are still read by their content.
+QByteArray FormatOf(const std::filesystem::path& path) {
+  static constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+  QFile file(QString::fromStdString(path.string()));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.read(8) == QByteArray(kPngSignature, 8) ? QByteArray("png") : QByteArray();
+}
+}  // namespace
+
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
   const std::filesystem::path path = ResourcesFolder() / std::string(fileName);
-  // The reader decides the format by content, so a file without an extension reads too.
-  QImageReader reader(QString::fromStdString(path.string()));
-  reader.setDecideFormatFromContent(true);
+  const QByteArray format = FormatOf(path);
+  QImageReader reader(QString::fromStdString(path.string()), format);
+  reader.setAutoDetectImageFormat(format.isEmpty());
+  reader.setDecideFormatFromContent(format.isEmpty());
   QImage image = reader.read();
   if (image.isNull()) return nullptr;
   auto picture = std::static_pointer_cast<Picture>(RuntimeNewObject(Lookup()));
