@@ -36,13 +36,27 @@ std::vector<QWidget*> OpenBoxes() {
     boxes.push_back(modal);
   return boxes;
 }
+
+// The keyboard focus of every visible window but the box, as the user left it behind the box.
+std::vector<QPointer<QWidget>> FocusBehind(const QWidget* box) {
+  std::vector<QPointer<QWidget>> focus;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top != box && top->isVisible() && top->focusWidget() != nullptr) focus.emplace_back(top->focusWidget());
+  return focus;
+}
 }  // namespace
+
+bool ModalWatchdog::Box::FocusWasOn(const QWidget* widget) const {
+  return std::any_of(focusBehind.begin(), focusBehind.end(), [widget](const auto& focus) { return focus == widget; });
+}
 
 ModalWatchdog::ModalWatchdog(FocusNamer namer) : namer_(std::move(namer)) {
   Live().push_back(this);
   QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
   timer_.start(kPollMs);
 }
+
+ModalWatchdog::ModalWatchdog(FailEveryBox) : ModalWatchdog() { failEveryBox_ = true; }
 
 ModalWatchdog::~ModalWatchdog() {
   timer_.stop();
@@ -58,7 +72,11 @@ void ModalWatchdog::Poll() {
     if (!known) {
       QWidget* parentWindow = box->parentWidget() != nullptr ? box->parentWidget()->window() : nullptr;
       QWidget* focused = parentWindow != nullptr ? parentWindow->focusWidget() : nullptr;
-      seen_.push_back({TextOf(box), namer_ ? namer_(focused) : std::string()});
+      Box seen{TextOf(box), namer_ ? namer_(focused) : std::string(), FocusBehind(box)};
+      if (failEveryBox_)
+        ADD_FAILURE() << "unexpected modal box: \"" << seen.text << "\"";
+      else
+        seen_.push_back(std::move(seen));
       dismissing_.emplace_back(box);
     }
     // Dismissing again on a later poll is harmless, and gets past a box that ignored the first try.

@@ -15,10 +15,13 @@
 //
 // With a FocusNamer the watchdog also records, for each box, the widget that had the keyboard
 // focus in the box's parent window at that moment (nullptr when the box has no parent), named by
-// the test, e.g. after the control it belongs to.
+// the test, e.g. after the control it belongs to. Without one, Box::FocusWasOn still tells
+// whether a widget had the focus in any other visible window when the box appeared.
 //
 // WatchedTest (and WatchedTableTest<Row> for TEST_P tables) is a fixture whose `watchdog` lives
 // for the whole test, so a box that nothing expected fails that test instead of hanging it.
+// Beneath every test's own watchdog, the test main keeps one made with FailEveryBox: while no
+// other watchdog lives, a box fails the running test at once, and is dismissed all the same.
 
 #include <gtest/gtest.h>
 
@@ -36,10 +39,16 @@ class ModalWatchdog {
   struct Box {
     std::string text;   // a message box's text, else the dialog's window title
     std::string focus;  // what the FocusNamer said; empty without one
+    // The widget with the keyboard focus in each other visible window at that moment.
+    std::vector<QPointer<QWidget>> focusBehind;
+    bool FocusWasOn(const QWidget* widget) const;
   };
   using FocusNamer = std::function<std::string(QWidget* focused)>;
+  struct FailEveryBox {};
 
   explicit ModalWatchdog(FocusNamer namer = {});
+  // For the test main: no test is there to claim a box, so each one fails the running test.
+  explicit ModalWatchdog(FailEveryBox);
   ~ModalWatchdog();
   ModalWatchdog(const ModalWatchdog&) = delete;
   ModalWatchdog& operator=(const ModalWatchdog&) = delete;
@@ -56,6 +65,7 @@ class ModalWatchdog {
   void Dismiss(QWidget* box);
 
   FocusNamer namer_;
+  bool failEveryBox_ = false;
   QTimer timer_;
   std::vector<Box> seen_;
   std::vector<QPointer<QWidget>> dismissing_;  // recorded, not yet gone

@@ -2,11 +2,14 @@
 // fields, or the message first and then the focus on the field at fault, with the earlier
 // results left in place. The input fields keep what was typed either way.
 
+#include <gtest/gtest-spi.h>
+
 #include <QTest>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tests/support/modal_watchdog.h"
 #include "tests/ui/calculator_fixture.h"
 #include "tests/ui/row_name.h"
 
@@ -147,12 +150,13 @@ TEST_P(CalculateFailureTest, ShowsTheMessageThenMovesTheFocusAndKeepsTheEarlierA
   const Texts typed = Typed();
   calc_.Purpose().SetVisible(true);
 
-  ExpectBoxes boxes;
+  gui_test::ModalWatchdog watchdog;
   PressCalculate(row.press);
-  ASSERT_EQ(boxes.seen().size(), 1u);
-  EXPECT_EQ(boxes.seen()[0].text, row.message);
+  const auto boxes = watchdog.Take();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, row.message);
   platform::TextField& atFault = (calc_.*row.atFault)();
-  EXPECT_FALSE(boxes.seen()[0].FocusWasOn(atFault.Widget())) << "the focus moved before the message was seen";
+  EXPECT_FALSE(boxes[0].FocusWasOn(atFault.Widget())) << "the focus moved before the message was seen";
   EXPECT_TRUE(HasFocus(calc_, atFault));
   EXPECT_EQ(Results(), (Texts{"19", "9", "20"}));
   EXPECT_EQ(Typed(), typed);
@@ -163,6 +167,16 @@ TEST_P(CalculateFailureTest, ShowsTheMessageThenMovesTheFocusAndKeepsTheEarlierA
 
 INSTANTIATE_TEST_SUITE_P(Calculator, CalculateFailureTest, testing::ValuesIn(kFailures), RowName());
 
+// A message that no test watches for fails the running test, so a success that also shows a box
+// (above) cannot pass.
+class CalculateUnwatchedTest : public testing::Test, protected CalculatePresses {};
+
+TEST_F(CalculateUnwatchedTest, AMessageNoTestWatchesForFailsTheRunningTest) {
+  Type({"1899", "1", "1", "2020", "1", "1"});
+  EXPECT_NONFATAL_FAILURE(ControlWnd::ControlWnd().CalcBtn().Push(),
+                          "unexpected modal box: \"DOB year must range from 1900 to 2024\"");
+}
+
 // The birth-year bound follows the clock: it is read at every press.
 TEST_F(CalculatorWindowTest, BirthYearBoundIsTodaysYearAtEachPress) {
   Retype(calc_.DOByFld(), "2025");
@@ -172,10 +186,11 @@ TEST_F(CalculatorWindowTest, BirthYearBoundIsTodaysYearAtEachPress) {
   Retype(calc_.DOTmFld(), "6");
   Retype(calc_.DOTdFld(), "1");
   {
-    ExpectBoxes boxes;
+    gui_test::ModalWatchdog watchdog;
     calc_.CalcBtn().Push();
-    ASSERT_EQ(boxes.seen().size(), 1u);
-    EXPECT_EQ(boxes.seen()[0].text, "DOB year must range from 1900 to 2024");
+    const auto boxes = watchdog.Take();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "DOB year must range from 1900 to 2024");
   }
   FixedDay nextYear(2025, 1, 1);
   calc_.CalcBtn().Push();

@@ -1,14 +1,8 @@
 #include "tests/ui/gui_support.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QDeadlineTimer>
-#include <QDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -21,36 +15,6 @@
 namespace ui_test {
 
 namespace {
-
-struct WatchdogState {
-  int expecting = 0;
-  std::vector<SeenBox> seen;
-};
-
-WatchdogState& Watchdog() {
-  static WatchdogState state;
-  return state;
-}
-
-void Inspect() {
-  QWidget* modal = QApplication::activeModalWidget();
-  if (modal == nullptr) return;
-  SeenBox box;
-  if (auto* message = qobject_cast<QMessageBox*>(modal))
-    box.text = message->text().toStdString();
-  else
-    box.text = "modal " + std::string(modal->metaObject()->className()) + " " + modal->windowTitle().toStdString();
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (top != modal && top->isVisible()) box.focusBehind.emplace_back(top->focusWidget());
-
-  if (auto* dialog = qobject_cast<QDialog*>(modal))
-    dialog->done(QDialog::Accepted);
-  else
-    modal->close();
-
-  if (Watchdog().expecting == 0) ADD_FAILURE() << "unexpected modal box: \"" << box.text << "\"";
-  Watchdog().seen.push_back(std::move(box));
-}
 
 std::optional<platform::CivilDate>& FixedToday() {
   static std::optional<platform::CivilDate> today;
@@ -66,27 +30,6 @@ std::shared_ptr<T> NewObject() {
 }
 
 }  // namespace
-
-bool SeenBox::FocusWasOn(const QWidget* widget) const {
-  for (const auto& focus : focusBehind)
-    if (focus == widget) return true;
-  return false;
-}
-
-ExpectBoxes::ExpectBoxes() {
-  ++Watchdog().expecting;
-  Watchdog().seen.clear();
-}
-
-ExpectBoxes::~ExpectBoxes() { --Watchdog().expecting; }
-
-const std::vector<SeenBox>& ExpectBoxes::seen() const { return Watchdog().seen; }
-
-void InstallModalWatchdog() {
-  auto* timer = new QTimer(QCoreApplication::instance());
-  QObject::connect(timer, &QTimer::timeout, &Inspect);
-  timer->start(20);
-}
 
 FixedDay::FixedDay(std::int64_t year, std::int64_t month, std::int64_t day)
     : previous_(FixedToday().value_or(platform::CivilDate{})), hadPrevious_(FixedToday().has_value()) {

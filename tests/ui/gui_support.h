@@ -1,15 +1,12 @@
 #pragma once
-// What the window tests share: a watchdog for modal boxes, a fixed day, the application object
-// with its About item, and short ways to reach the widgets behind the controls.
+// What the window tests share: a fixed day, the application object with its About item, and
+// short ways to reach the widgets behind the controls. Modal boxes are gui_test::ModalWatchdog's.
 
-#include <QPointer>
 #include <QWidget>
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/controls.h"
 #include "platform/values.h"
@@ -22,28 +19,6 @@ class AboutWnd;
 }
 
 namespace ui_test {
-
-// A modal box as the watchdog found it, before it dismissed it.
-struct SeenBox {
-  std::string text;
-  // The focus widget of every other visible window at that moment.
-  std::vector<QPointer<QWidget>> focusBehind;
-  bool FocusWasOn(const QWidget* widget) const;
-};
-
-// Boxes are welcome while one of these lives, and collected for the test; a box that opens
-// when none lives fails the running test. Either way the box is dismissed, so nothing hangs.
-class ExpectBoxes {
- public:
-  ExpectBoxes();
-  ~ExpectBoxes();
-  ExpectBoxes(const ExpectBoxes&) = delete;
-  ExpectBoxes& operator=(const ExpectBoxes&) = delete;
-  const std::vector<SeenBox>& seen() const;
-};
-
-// Started by the test main, on the main thread, after the QApplication exists.
-void InstallModalWatchdog();
 
 // Today is the given day while this lives; then the day before it comes back.
 class FixedDay {
