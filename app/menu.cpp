@@ -56,10 +56,7 @@ void Menu::ctblinit() {
        .make = platform::MakerOf<class Menu>()});
 }
 
-const platform::ClassRecord& Menu::Lookup() {
-  ctblinit();
-  return *platform::RuntimeFindClass(kClassName);
-}
+const platform::ClassRecord& Menu::Lookup() { return platform::RuntimeLookupClass(kClassName, &ctblinit); }
 
 // Takes the place of the inherited constructor, which does not run.
 void Menu::Constructor() {

@@ -14,9 +14,6 @@ void Tavrel::ctblinit() {
                                   .make = platform::MakerOf<Tavrel>()});
 }
 
-const platform::ClassRecord& Tavrel::Lookup() {
-  ctblinit();
-  return *platform::RuntimeFindClass(kClassName);
-}
+const platform::ClassRecord& Tavrel::Lookup() { return platform::RuntimeLookupClass(kClassName, &ctblinit); }
 
 Tavrel& App() { return platform::RuntimeCheckCast<Tavrel>(platform::GetAppObject()); }

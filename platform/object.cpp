@@ -45,6 +45,13 @@ const ClassRecord* RuntimeFindClass(std::string_view name) {
   return it == classes.end() ? nullptr : it->second.get();
 }
 
+const ClassRecord& RuntimeLookupClass(std::string_view name, void (*ctblinit)()) {
+  if (RuntimeFindClass(name) == nullptr) ctblinit();
+  const ClassRecord* record = RuntimeFindClass(name);
+  if (record == nullptr) throw RuntimeException("no class record named " + std::string(name));
+  return *record;
+}
+
 std::shared_ptr<Object> RuntimeNewObject(const ClassRecord& record) {
   if (!record.make) throw RuntimeException("class " + record.name + " cannot be instantiated");
   std::shared_ptr<Object> object = record.make();

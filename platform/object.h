@@ -88,6 +88,9 @@ class Object : public std::enable_shared_from_this<Object> {
 const ClassRecord& RuntimeRegisterClass(ClassRecord record);
 const ClassRecord* RuntimeFindClass(std::string_view name);
 
+// A program class's record, made by its initialiser the first time anything asks for it.
+const ClassRecord& RuntimeLookupClass(std::string_view name, void (*ctblinit)());
+
 // A new object of the class, not yet constructed.
 std::shared_ptr<Object> RuntimeNewObject(const ClassRecord& record);
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ui/about_wnd.h"
+#include "ui/single_instance.h"
 
 namespace AboutWnd {
 namespace {
@@ -61,29 +62,14 @@ void AboutWnd::ctblinit() {
   if (platform::RuntimeFindClass(kClassName) == nullptr) platform::RuntimeRegisterClass(MakeRecord());
 }
 
-const platform::ClassRecord& AboutWnd::Lookup() {
-  if (platform::RuntimeFindClass(kClassName) == nullptr) ctblinit();
-  return *platform::RuntimeFindClass(kClassName);
-}
+const platform::ClassRecord& AboutWnd::Lookup() { return platform::RuntimeLookupClass(kClassName, &ctblinit); }
 
 void _wrapper_Timer1::ctblinit() {
   if (platform::RuntimeFindClass(kTimerClassName) == nullptr) platform::RuntimeRegisterClass(MakeTimerRecord());
 }
 
-const platform::ClassRecord& _wrapper_Timer1::Lookup() {
-  if (platform::RuntimeFindClass(kTimerClassName) == nullptr) ctblinit();
-  return *platform::RuntimeFindClass(kTimerClassName);
-}
+const platform::ClassRecord& _wrapper_Timer1::Lookup() { return platform::RuntimeLookupClass(kTimerClassName, &ctblinit); }
 
-class AboutWnd& AboutWnd() {
-  std::shared_ptr<platform::Object> window = platform::GetImplicitWindow(kClassName);
-  if (!window) {
-    // Building raises Layout, CreateControls and AddMenuHandlers; Visible True in the window's
-    // properties shows it. The registry keeps it from then on.
-    window = platform::RuntimeNewObject(AboutWnd::Lookup());
-    platform::RuntimeCheckCast<platform::Window>(window).Constructor();
-  }
-  return platform::RuntimeCheckCast<class AboutWnd>(window);
-}
+class AboutWnd& AboutWnd() { return ui::ImplicitInstance<class AboutWnd>(kClassName); }
 
 }  // namespace AboutWnd

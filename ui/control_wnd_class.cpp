@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ui/control_wnd.h"
+#include "ui/single_instance.h"
 
 namespace ControlWnd {
 namespace {
@@ -80,20 +81,8 @@ void ControlWnd::ctblinit() {
   if (platform::RuntimeFindClass(kClassName) == nullptr) platform::RuntimeRegisterClass(MakeRecord());
 }
 
-const platform::ClassRecord& ControlWnd::Lookup() {
-  if (platform::RuntimeFindClass(kClassName) == nullptr) ctblinit();
-  return *platform::RuntimeFindClass(kClassName);
-}
+const platform::ClassRecord& ControlWnd::Lookup() { return platform::RuntimeLookupClass(kClassName, &ctblinit); }
 
-class ControlWnd& ControlWnd() {
-  std::shared_ptr<platform::Object> window = platform::GetImplicitWindow(kClassName);
-  if (!window) {
-    // Building raises Layout, CreateControls and AddMenuHandlers; Visible True in the window's
-    // properties shows it, and Open fills in today's date. The registry keeps it from then on.
-    window = platform::RuntimeNewObject(ControlWnd::Lookup());
-    platform::RuntimeCheckCast<platform::Window>(window).Constructor();
-  }
-  return platform::RuntimeCheckCast<class ControlWnd>(window);
-}
+class ControlWnd& ControlWnd() { return ui::ImplicitInstance<class ControlWnd>(kClassName); }
 
 }  // namespace ControlWnd
