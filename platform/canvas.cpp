@@ -7,7 +7,6 @@ namespace platform {
 namespace {
 using Kind = PropertyValue::Kind;
 constexpr std::string_view kEvents[] = {"MouseEnter", "MouseExit"};
-void ApplyFocusPolicy(Object& o, const PropertyValue&) { detail::UpdateFocusPolicy(static_cast<RectControl&>(o)); }
 }  // namespace
 
 const ClassRecord& Canvas::Lookup() {
@@ -29,7 +28,7 @@ std::span<const std::string_view> Canvas::Events() const { return kEvents; }
 const PropertyTable& Canvas::Properties() const {
   static const PropertyTable table = MergeTables(RectControl::Properties(), {
                                                                                 {"AllowFocusRing", {Kind::Boolean, nullptr}},
-                                                                                {"AllowFocus", {Kind::Boolean, ApplyFocusPolicy}},
+                                                                                {"AllowFocus", {Kind::Boolean, detail::ApplyFocusPolicy}},
                                                                                 {"AllowTabs", {Kind::Boolean, nullptr}},
                                                                                 {"DoubleBuffer", {Kind::Boolean, nullptr}},
                                                                             });

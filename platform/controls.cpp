@@ -1,7 +1,6 @@
 #include "platform/controls.h"
 
-#include <QAbstractButton>
-#include <QAction>
+#include <QPointer>
 
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/dispatch.h"
@@ -92,8 +91,6 @@ void ApplyGeometry(Object& o, const PropertyValue&) {
   QWidget* w = c.Widget();
   w->setGeometry(get("Left", w->x()), get("Top", w->y()), get("Width", w->width()), get("Height", w->height()));
 }
-
-void ApplyFocusPolicy(Object& o, const PropertyValue&) { detail::UpdateFocusPolicy(static_cast<RectControl&>(o)); }
 }  // namespace
 
 const PropertyTable& RectControl::Properties() const {
@@ -111,7 +108,7 @@ const PropertyTable& RectControl::Properties() const {
       {"LockBottom", {Kind::Boolean, nullptr}},
       {"TabIndex", {Kind::Integer, nullptr}},
       {"TabPanelIndex", {Kind::Integer, nullptr}},
-      {"TabStop", {Kind::Boolean, ApplyFocusPolicy}},
+      {"TabStop", {Kind::Boolean, detail::ApplyFocusPolicy}},
       {"AllowAutoDeactivate", {Kind::Boolean, nullptr}},
       {"Enabled", {Kind::Boolean, [](Object& o, const PropertyValue& v) { WidgetOf(o)->setEnabled(v.Boolean()); }}},
       {"Tooltip",

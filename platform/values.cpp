@@ -46,21 +46,15 @@ std::filesystem::path ResourcesFolder() {
   return (error ? std::filesystem::current_path() : exe.parent_path()) / "resources";
 }
 
-namespace {
-// PNG is the format of every picture we ship. Naming it spares Qt the probe by content, which
-// loads every image-format plugin at start-up; other files are still read by their content.
-QByteArray FormatOf(const std::filesystem::path& path) {
-  static constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
-  QFile file(QString::fromStdString(path.string()));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.read(8) == QByteArray(kPngSignature, 8) ? QByteArray("png") : QByteArray();
-}
-}  // namespace
-
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
   const std::filesystem::path path = ResourcesFolder() / std::string(fileName);
-  const QByteArray format = FormatOf(path);
-  QImageReader reader(QString::fromStdString(path.string()), format);
+  QFile file(QString::fromStdString(path.string()));
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  // PNG is the format of every picture we ship. Naming it spares Qt the probe by content, which
+  // loads every image-format plugin at start-up; other files are still read by their content.
+  static constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+  const QByteArray format = file.peek(8) == QByteArray(kPngSignature, 8) ? QByteArray("png") : QByteArray();
+  QImageReader reader(&file, format);
   reader.setAutoDetectImageFormat(format.isEmpty());
   reader.setDecideFormatFromContent(format.isEmpty());
   QImage image = reader.read();

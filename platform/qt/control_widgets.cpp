@@ -37,7 +37,8 @@ void CanvasWidget::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
 }
 
-void UpdateFocusPolicy(RectControl& control) {
+void ApplyFocusPolicy(Object& object, const PropertyValue&) {
+  auto& control = static_cast<RectControl&>(object);
   auto flag = [&](const char* name) {
     const PropertyValue* v = control.Property(name);
     return v == nullptr || v->Boolean();
@@ -70,7 +71,7 @@ void ApplyFont(Object& o, const PropertyValue&) {
 PropertyTable WithFont(const PropertyTable& base, std::initializer_list<PropertyTable::value_type> own) {
   using Kind = PropertyValue::Kind;
   PropertyTable table = MergeTables(base, own);
-  for (const char* name : {"FontName"}) table.insert_or_assign(name, PropertySetter{Kind::Text, ApplyFont});
+  table.insert_or_assign("FontName", PropertySetter{Kind::Text, ApplyFont});
   table.insert_or_assign("FontSize", PropertySetter{Kind::Double, ApplyFont});
   table.insert_or_assign("FontUnit", PropertySetter{Kind::Integer, nullptr});
   for (const char* name : {"Bold", "Italic", "Underline"}) table.insert_or_assign(name, PropertySetter{Kind::Boolean, ApplyFont});

@@ -31,8 +31,9 @@ class CanvasWidget : public QWidget {
 // Raises a control's event from Qt, through the one dispatch; nothing if the control is gone.
 void DispatchControlEvent(const std::weak_ptr<Object>& control, const char* event);
 
-// Focus follows the kind of control, TabStop and AllowFocus: Tab reaches only TabStop controls.
-void UpdateFocusPolicy(RectControl& control);
+// The setter of TabStop and AllowFocus. Focus follows the kind of control and both flags: Tab
+// reaches only TabStop controls.
+void ApplyFocusPolicy(Object& control, const PropertyValue&);
 
 // The font properties of fields, buttons and labels, added to a class's own table.
 PropertyTable WithFont(const PropertyTable& base, std::initializer_list<PropertyTable::value_type> own);
