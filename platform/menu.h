@@ -1,8 +1,9 @@
 #pragma once
 // Menu items form a tree under the application's MenuBar. Items are bound to code only by
 // their Name: choosing one runs the handler the active window bound to that name. The bar is
-// drawn as a Qt menu bar on each document window; "Cmd+" shortcuts mean Ctrl+ here, an item
-// with an empty caption is not drawn, and the caption "-" is a separator.
+// drawn as a Qt menu bar on each document window, and its shortcuts work in every window that
+// shows the menu bar, drawn or not; "Cmd+" shortcuts mean Ctrl+ here, an item with an empty
+// caption is not drawn, and the caption "-" is a separator.
 
 #include <cstddef>
 #include <memory>

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QLayout>
-#include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -65,15 +64,7 @@ void ApplyFrame(Window& window, Window::Impl& impl) {
     impl.host->setPalette(palette);
     impl.host->setAutoFillBackground(true);
   }
-  if (document && BoolOr(window, "MenuBarVisible", true)) {
-    Application* app = GetAppObject();
-    if (app != nullptr && app->MenuBar() != nullptr) {
-      auto* bar = new QMenuBar(impl.host.get());
-      bar->setNativeMenuBar(false);
-      detail::BuildMenuBar(window, *bar);
-      impl.host->layout()->setMenuBar(bar);
-    }
-  }
+  if (BoolOr(window, "MenuBarVisible", true)) detail::InstallMenuBar(window, *impl.host, document);
 }
 
 void CenterOnScreen(QWidget& host) {

@@ -11,7 +11,6 @@
 #include "platform/window.h"
 
 class QAction;
-class QMenuBar;
 
 namespace platform {
 
@@ -31,8 +30,9 @@ struct WindowAccess {
 };
 
 namespace detail {
-// Draws the application's menu bar on the window.
-void BuildMenuBar(Window& window, QMenuBar& bar);
+// The application's menu bar belongs to every window that shows it: drawn on the window, or,
+// where the frame has no room for a bar, present through its items' shortcuts alone.
+void InstallMenuBar(Window& window, QWidget& host, bool drawn);
 // Brings the drawn items' enabled state in line with the menu items.
 void SyncMenuActions(Window& window);
 // Takes a closed window out of the registry; it is released once no handler runs.

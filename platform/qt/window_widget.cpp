@@ -30,6 +30,26 @@ bool PressStandardButton(Window& window, int key) {
   }
   return false;
 }
+bool IsModifierKey(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Mode_switch:
+      return true;
+    default:
+      return false;
+  }
+}
 }  // namespace
 
 WindowWidget::WindowWidget(Window& window, QWidget* content) : window_(&window), content_(content) {
@@ -58,7 +78,9 @@ bool WindowWidget::event(QEvent* event) {
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
   bool handled = false;
-  if (Window* w = window_) {
+  // A modifier held down is the start of a shortcut, not a key press of its own: Ctrl+Q must
+  // reach the Quit item before Ctrl alone hands the About window over.
+  if (Window* w = window_; w != nullptr && !IsModifierKey(event->key())) {
     Dispatch(w, [&] {
       handled = RaiseEvent(*w, "KeyDown", ToStdString(event->text())).value_or(false);
       if (!handled) handled = PressStandardButton(*w, event->key());

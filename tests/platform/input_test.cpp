@@ -108,6 +108,18 @@ TEST_F(WindowEvents, AKeyInAWindowWithoutFieldsReachesKeyDownWithItsText) {
   EXPECT_EQ(w->calls.lastKey, "a");
 }
 
+// Holding Ctrl or Shift is the start of a shortcut or a capital, not a key press of its own.
+TEST_F(WindowEvents, AModifierAloneRaisesNoKeyDown) {
+  ScopedWindow<TestWnd> w(ShownLayout(), {Text("Caption")});
+  w.Open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w->Widget()));
+  for (Qt::Key modifier : {Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta})
+    QTest::keyPress(w->Widget()->windowHandle(), modifier);
+  EXPECT_EQ(w->calls.keyDown, 0);
+  QTest::keyClick(w->Widget()->windowHandle(), Qt::Key_A, Qt::ShiftModifier);
+  EXPECT_EQ(w->calls.keyDown, 1);
+}
+
 TEST_F(WindowEvents, AKeyTypedIntoAFieldStaysInTheField) {
   ScopedWindow<TestWnd> w(ShownLayout(), {Field("NameFld")});
   w.Open();

@@ -168,6 +168,34 @@ TEST_F(MenuTest, CtrlQOnTheWindowQuits) {
   EXPECT_EQ(platform::RuntimeExit(), 0);
 }
 
+// A dialog frame has no room for a menu bar, but the application's bar is still its own: its
+// shortcuts work there, and a key that is no shortcut still reaches the window.
+TEST_F(MenuTest, ShortcutsWorkOnAWindowWithoutADrawnBar) {
+  window.reset();
+  window.emplace(ShownLayout({{"Type", 2}, {"MenuBarVisible", true}}), std::vector<platform::ControlDescription>{});
+  TestWnd& w = Open();
+  ASSERT_EQ(Bar(), nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.Widget()));
+  QTest::keyClick(w.Widget()->windowHandle(), Qt::Key_C, Qt::ControlModifier);  // Copy: nothing to copy
+  EXPECT_EQ(w.calls.keyDown, 1);
+  platform::Quit(5);
+  ASSERT_TRUE(ConsumeQuit());
+  QTest::keyClick(w.Widget()->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(ConsumeQuit());
+  EXPECT_EQ(platform::RuntimeExit(), 0);
+  EXPECT_EQ(w.calls.keyDown, 1) << "Ctrl+Q also reached the window as a key press";
+}
+
+TEST_F(MenuTest, AWindowWithoutTheMenuBarHasNoShortcuts) {
+  window.reset();
+  window.emplace(ShownLayout({{"Type", 2}, {"MenuBarVisible", false}}), std::vector<platform::ControlDescription>{});
+  TestWnd& w = Open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.Widget()));
+  QTest::keyClick(w.Widget()->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(w.calls.keyDown, 1);
+  EXPECT_FALSE(ConsumeQuit(300));
+}
+
 // The Edit commands act on the focused text field without a handler of the program's.
 struct EditRow {
   const char* name;
