@@ -7,11 +7,12 @@
 namespace ui {
 
 // The help paragraph: the fixed instructions, then a notice of ours. One line, which the label
-// wraps within its area.
+// wraps within its 430 by 44 area: three lines in the 10-pixel system font, so the notice has
+// what the third line leaves.
 inline constexpr std::string_view kHelpText =
     "Following the rules of many standardized tests, this program calculates age once given the "
     "birth date and current date. Enter years, months, and days in xxxx/xx/xx format. "
-    "Results are for screening and scoring use; check them against the test manual.";
+    "Results are for screening and scoring; check them against the test manual.";
 
 // The calculator window's one-line credit.
 inline constexpr std::string_view kCreditLine = "Tavrel 3.0 - age at testing in years, months and days";

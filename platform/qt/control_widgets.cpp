@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/controls.h"
+#include "platform/qt/picture_impl.h"
 #include "platform/qt/qt_values.h"
 #include "platform/values.h"
-#include "platform/qt/picture_impl.h"
 
 namespace platform::detail {
 
@@ -55,8 +57,10 @@ void ApplyFont(Object& o, const PropertyValue&) {
   QFont font = QApplication::font();
   if (const PropertyValue* name = control.Property("FontName"); name != nullptr && name->Text() != "System" && !name->Text().empty())
     font.setFamily(ToQString(name->Text()));
+  // A layout measures text in the unit of its positions and sizes, one unit to a pixel, so text
+  // keeps the proportions it was laid out with; Qt still scales the whole window on a 2x screen.
   if (const PropertyValue* size = control.Property("FontSize"); size != nullptr && size->Number() > 0)
-    font.setPointSizeF(size->Number());
+    font.setPixelSize(std::max(1, int(std::lround(size->Number()))));
   auto flag = [&](const char* name) {
     const PropertyValue* v = control.Property(name);
     return v != nullptr && v->Boolean();

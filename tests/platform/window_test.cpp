@@ -262,7 +262,16 @@ TEST_F(PropertyBlock, KeepsEachValueAndTakesAWholeNumberWhereAFractionFits) {
   EXPECT_EQ(field.Property("FontSize")->Number(), 12.0);
   EXPECT_EQ(field.Property("TextColor")->Colour(), platform::Color{0x123456});
   EXPECT_EQ(field.Property("Hint"), nullptr);
-  EXPECT_EQ(field.Widget()->font().pointSizeF(), 12.0);
+}
+
+// A font size is in the layout's unit, as positions and sizes are: one unit, one pixel.
+TEST_F(PropertyBlock, FontSizeIsInPixelsRoundedToAWholeOne) {
+  ScopedWindow<TestWnd> w(ShownLayout(), {Field("WholeFld", {{"FontSize", 12}}), Field("UpFld", {{"FontSize", 13.5}}),
+                                          Field("DownFld", {{"FontSize", 13.4}})});
+  w.Open();
+  EXPECT_EQ(w->Get<platform::TextField>("WholeFld").Widget()->font().pixelSize(), 12);
+  EXPECT_EQ(w->Get<platform::TextField>("UpFld").Widget()->font().pixelSize(), 14);
+  EXPECT_EQ(w->Get<platform::TextField>("DownFld").Widget()->font().pixelSize(), 13);
 }
 
 TEST_F(TabOrder, FollowsTabIndexAndSkipsControlsWithoutTabStop) {

@@ -12,6 +12,8 @@
 int main(int argc, char** argv) {
   // A developer may still pick a platform (xcb to watch the tests); offscreen otherwise.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Text is measured in the fonts a fresh install ships, not in whatever else this machine has.
+  if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE")) qputenv("FONTCONFIG_FILE", TAVREL_SHIPPED_FONTS);
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   // Beneath the tests' own watchdogs: a box that none of them watches fails the running test.
