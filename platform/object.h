@@ -68,7 +68,8 @@ struct ClassRecord {
   std::function<std::shared_ptr<Object>()> make;  // empty for classes that cannot be created
 
   bool IsA(const ClassRecord& other) const;
-  // Whether this class itself binds the event.
+  // Whether the class handles the event: it or a class it derives from binds it, as dispatch
+  // finds the binding.
   bool IsEventImplemented(std::string_view event) const;
   const EventBinding* Binding(std::string_view event) const;
 };

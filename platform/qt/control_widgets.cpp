@@ -21,7 +21,8 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
   if (canvas == nullptr) return;
   const std::shared_ptr<Picture>& picture = static_cast<Canvas&>(*canvas).Backdrop();
   if (picture == nullptr) return;
-  // Pictures are drawn at twice their size on the canvas, so they stay sharp on Hi-DPI screens.
+  // The picture files are drawn at twice the size of their canvas and scaled down into it here:
+  // a 2x screen gets every pixel of the file, an ordinary one a smooth reduction.
   const QImage& image = picture->impl().image;
   QSize size = image.size().scaled(this->size(), Qt::KeepAspectRatio);
   QPainter painter(this);

@@ -152,6 +152,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorRow{"app_handler_returning_true_takes_it", AppKind::Handles, &RaiseStd, false, "boom"}),
     RowName());
 
+// A class handles the events its bases bind: the record's answer and dispatch agree.
+TEST(ClassRecord, HandlesTheEventsItsBaseBinds) {
+  const platform::ClassRecord& derived = platform::RuntimeRegisterClass(
+      {.name = "DerivedApp.DerivedApp", .base = &HandlingApp::Lookup(), .make = platform::MakerOf<HandlingApp>()});
+  ASSERT_TRUE(derived.events.empty());
+  EXPECT_TRUE(derived.IsEventImplemented("UnhandledException"));
+  EXPECT_FALSE(derived.IsEventImplemented("Open"));
+  EXPECT_FALSE(platform::Application::Lookup().IsEventImplemented("UnhandledException"));
+  const std::shared_ptr<platform::Object> app = platform::RuntimeNewObject(derived);
+  EXPECT_EQ(platform::RaiseEvent(*app, "UnhandledException", std::make_exception_ptr(std::logic_error("x"))),
+            std::optional<bool>(true));
+}
+
 // User-interface calls from another thread raise instead of touching Qt off its thread.
 
 struct ThreadRow {
