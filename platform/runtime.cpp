@@ -54,12 +54,31 @@ std::string Describe(std::exception_ptr error) {
   }
 }
 
+void ShowErrorBox(const std::string& what) {
+  QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
+                        QString::fromUtf8("An unexpected error occurred:\n\n") + QString::fromStdString(what));
+}
+
+// Whether Qt would find a screen for a box: a display is named or a platform chosen outright.
+// Without one, making a QApplication would abort the process.
+bool DisplayNamed() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 void DefaultUnhandledException(std::exception_ptr error) {
   const std::string what = Describe(error);
   std::cerr << "unhandled error: " << what << std::endl;
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
-    QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                          QString::fromUtf8("An unexpected error occurred:\n\n") + QString::fromStdString(what));
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+    ShowErrorBox(what);
+  } else if (QCoreApplication::instance() == nullptr && DisplayNamed()) {
+    // The error came before start-up made Qt's application, as when the menu bar cannot be
+    // built: one lives for the box alone, so a user who started the program from a desktop
+    // still sees why it did not open.
+    QApplication forTheBox(qtArgc, qtArgv);
+    ShowErrorBox(what);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
   Quit(1);
 }
 }  // namespace

@@ -39,7 +39,8 @@ void Quit(int exitCode = 0);
 
 // The application's UnhandledException handler when its class binds one and it returns
 // True; otherwise the default: the error on standard error and in a message box, then a quit
-// with status 1, since an error must never end as status 0.
+// with status 1, since an error must never end as status 0. Before Qt's application exists the
+// box gets one of its own for as long as it shows, when there is a display to show it on.
 void UnhandledException(std::exception_ptr error);
 
 // Finalisers run once, in the reverse order of their registration, after the event loop.

@@ -1,9 +1,11 @@
 // File types that cannot be built end start-up before the application object exists, with
-// the same error step as any other start-up failure.
-
-#include <memory>
+// the same error step as any other start-up failure: the error on standard error and in a box.
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app/tavrel.h"
 #include "platform/application.h"
@@ -32,10 +34,12 @@ TEST(StartupWhenTheFileTypesFail, MakesNoApplicationObjectAndStillFinalises) {
 
   const app_test::FailedStartup run = app_test::RunStartupExpectingFailure();
 
-  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.status, 1);
   EXPECT_EQ(app_test::CountLinesStartingWith(run.standardError, app_test::kUnhandledErrorLine), 1u)
       << run.standardError;
   EXPECT_NE(run.standardError.find(kFailure), std::string::npos) << run.standardError;
+  EXPECT_EQ(run.qt.made, 1) << "a Qt application for the error's box alone";
+  EXPECT_EQ(run.qt.boxes, std::vector<std::string>{app_test::ErrorBoxText(kFailure)});
   EXPECT_EQ(applicationObjectsMade, 0);
   EXPECT_EQ(run.windowsOpened, 0);
   ASSERT_TRUE(run.atFinalizers.ran);

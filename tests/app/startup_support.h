@@ -4,27 +4,65 @@
 // initialisers: the runtime keeps the first record under a name, so the real initialiser then
 // leaves the spy in place, and the product needs no switch of its own.
 
-#include <algorithm>
-#include <cstddef>
-#include <cstdlib>
-#include <string>
-#include <string_view>
-
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/menu.h"
 #include "app/startup.h"
+#include "platform/menu.h"
 #include "platform/object.h"
 #include "platform/runtime.h"
 #include "platform/values.h"
 #include "platform/window.h"
+#include "tests/support/modal_watchdog.h"
 
 namespace app_test {
 
 // Headless unless the caller chose a platform; it must be set before Qt starts.
 inline void UseOffscreenUnlessTold() { setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0); }
+
+// As on a machine without a desktop: no display named and no platform chosen.
+inline void UseNoDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(name);
+}
+
+// Every Qt application the program makes, and the message boxes shown while it lived: each
+// one gets a watchdog of its own that records and dismisses the boxes, so a start-up that
+// shows its error in a box ends instead of waiting for a user.
+struct QtApplications {
+  int made = 0;
+  std::vector<std::string> boxes;
+};
+
+inline QtApplications& Made() {
+  static QtApplications made;
+  return made;
+}
+
+inline std::unique_ptr<gui_test::ModalWatchdog>& BoxWatchdog() {
+  static std::unique_ptr<gui_test::ModalWatchdog> watchdog;
+  return watchdog;
+}
+
+inline void WatchEveryQtApplication() {
+  qAddPreRoutine([] {
+    ++Made().made;
+    BoxWatchdog() = std::make_unique<gui_test::ModalWatchdog>();
+    // Post-routines run once, as the application goes; the next one gets its own.
+    qAddPostRoutine([] {
+      for (const gui_test::ModalWatchdog::Box& box : BoxWatchdog()->Take()) Made().boxes.push_back(box.text);
+      BoxWatchdog().reset();
+    });
+  });
+}
 
 // The lines of the text that start with the prefix.
 inline std::size_t CountLinesStartingWith(std::string_view text, std::string_view prefix) {
@@ -79,13 +117,17 @@ struct FailedStartup {
   std::string standardError;
   AtFinalizers atFinalizers;
   int windowsOpened;
+  QtApplications qt;
 };
+
+enum class Display { Offscreen, None };
 
 // The program's whole run, from its entry point, with its standard error kept. A start-up
 // that wrongly goes on to open its window quits at once, so the test fails instead of waiting
 // in the event loop.
-inline FailedStartup RunStartupExpectingFailure() {
-  UseOffscreenUnlessTold();
+inline FailedStartup RunStartupExpectingFailure(Display display = Display::Offscreen) {
+  display == Display::Offscreen ? UseOffscreenUnlessTold() : UseNoDisplay();
+  WatchEveryQtApplication();
   RegisterWindowRecordReportingOpen([](platform::Object&) {
     ++WindowsOpened();
     platform::Quit(0);
@@ -93,7 +135,24 @@ inline FailedStartup RunStartupExpectingFailure() {
   platform::RuntimeAddFinalizer(&LookAtTheRuntime);
   testing::internal::CaptureStderr();
   const int status = app::main();
-  return {status, testing::internal::GetCapturedStderr(), Seen(), WindowsOpened()};
+  return {status, testing::internal::GetCapturedStderr(), Seen(), WindowsOpened(), Made()};
+}
+
+// The box the default handling of an unhandled error shows.
+inline std::string ErrorBoxText(std::string_view what) {
+  return "An unexpected error occurred:\n\n" + std::string(what);
+}
+
+// A menu bar that fails in its third builder, after two menus are in place, as a platform call
+// might. Registered before start-up, it takes the place of the program's own.
+inline constexpr const char* kMenuBarFailure = "the Edit menu could not be built";
+class FailingMenu : public Menu::Menu {
+ public:
+  void Untitled2() override { throw platform::RuntimeException(kMenuBarFailure); }
+};
+inline void MakeTheMenuBarFail() {
+  platform::RuntimeRegisterClass(
+      {.name = "Menu.Menu", .base = &platform::MenuBar::Lookup(), .make = platform::MakerOf<FailingMenu>()});
 }
 
 // The default handling of an unhandled error writes one such line for each error it gets.
