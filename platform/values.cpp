@@ -66,6 +66,7 @@ std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
 
 int Picture::Width() const { return impl_->image.width(); }
 int Picture::Height() const { return impl_->image.height(); }
+std::uint32_t Picture::Pixel(int x, int y) const { return impl_->image.pixel(x, y); }
 
 // File types.
 

@@ -43,6 +43,8 @@ class Picture : public Object {
   static std::shared_ptr<Picture> OpenFromApp(std::string_view fileName);
   int Width() const;
   int Height() const;
+  // One pixel's colour as 0xAARRGGBB (alpha not premultiplied), e.g. to tell pictures apart.
+  std::uint32_t Pixel(int x, int y) const;
   struct Impl;
   const Impl& impl() const { return *impl_; }
 

@@ -1,49 +1,31 @@
 // The menu bar as start-up builds it, the About item found in it, the application object
 // reached through App(), and the Quit item's shortcut in the calculator window.
 
+#include "app/menu.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include <QApplication>
-#include <QEvent>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
-#include <gtest/gtest.h>
-
-#include "app/menu.h"
-#include "app/startup.h"
 #include "app/tavrel.h"
 #include "platform/menu.h"
 #include "platform/object.h"
 #include "platform/runtime.h"
+#include "tests/app/registered_app.h"
+#include "tests/support/modal_watchdog.h"
 #include "ui/about_item.h"
 #include "ui/about_wnd.h"
 #include "ui/control_wnd.h"
-#include "tests/support/modal_watchdog.h"
 
 namespace {
-
-// The process as start-up leaves it for the windows: the class records made by the program's
-// own initialisers, and only a quit ending the program, not its last window. The windows are
-// let go while Qt still runs, as the runtime's finalisers do at the end of a real run.
-class AppLayerEnvironment : public testing::Environment {
- public:
-  void SetUp() override {
-    platform::RuntimeInit();
-    platform::RuntimePerformInitializers(app::StaticInitializers());
-    EXPECT_FALSE(platform::RuntimePendingException()) << "an initialiser failed";
-    QApplication::setQuitOnLastWindowClosed(false);
-  }
-  void TearDown() override {
-    platform::RuntimePerformFinalizers();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-};
-testing::Environment* const kAppLayer = testing::AddGlobalTestEnvironment(new AppLayerEnvironment);
 
 // Every item below the parent, depth first in menu order.
 void CollectItems(const platform::MenuItem& parent, std::vector<const platform::MenuItem*>& out) {
@@ -57,25 +39,6 @@ std::vector<const platform::MenuItem*> AllItems(const platform::MenuItem& parent
   CollectItems(parent, items);
   return items;
 }
-
-// A Tavrel registered as start-up registers it, with the menu bar installed; unregistered
-// again when the test ends, so that no test sees another's application object.
-class RegisteredApp {
- public:
-  explicit RegisteredApp(bool withMenuBar = true)
-      : app_(std::static_pointer_cast<Tavrel>(platform::RuntimeNewObject(Tavrel::Lookup()))) {
-    app_->Constructor();
-    if (withMenuBar) app_->SetMenuBar(Menu::Menu());
-    platform::RuntimeRegisterAppObject(app_);
-  }
-  ~RegisteredApp() { platform::RuntimeRegisterAppObject(nullptr); }
-  RegisteredApp(const RegisteredApp&) = delete;
-  RegisteredApp& operator=(const RegisteredApp&) = delete;
-  Tavrel& app() const { return *app_; }
-
- private:
-  std::shared_ptr<Tavrel> app_;
-};
 
 TEST(MenuBar, HasFourTopLevelMenusInOrderWithTheirItems) {
   const auto bar = Menu::Menu();
@@ -131,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(MenuBar, ItemsWith, testing::ValuesIn(kItemsWith),
                          [](const testing::TestParamInfo<ItemsWithRow>& info) { return std::string(info.param.name); });
 
 TEST(AboutItem, IsFoundInsideTheEditMenuOfTheInstalledBarOnEveryCall) {
-  const RegisteredApp registered;
+  const app_test::RegisteredApp registered;
 
   platform::AppleMenuItem& item = AboutTavrel();
 
@@ -145,12 +108,12 @@ TEST(AboutItem, IsFoundInsideTheEditMenuOfTheInstalledBarOnEveryCall) {
 
 TEST(AboutItem, WithoutAnApplicationObjectOrItsMenuBarIsAnError) {
   EXPECT_THROW(AboutTavrel(), platform::NilObjectException) << "no application object";
-  const RegisteredApp withoutBar(/*withMenuBar=*/false);
+  const app_test::RegisteredApp withoutBar(/*withMenuBar=*/false);
   EXPECT_THROW(AboutTavrel(), platform::NilObjectException) << "an application object without a menu bar";
 }
 
 TEST(ApplicationObject, AppGivesTheRegisteredObjectOnEveryCall) {
-  const RegisteredApp registered;
+  const app_test::RegisteredApp registered;
 
   EXPECT_EQ(&App(), &registered.app());
   EXPECT_EQ(&App(), &App());
@@ -158,7 +121,7 @@ TEST(ApplicationObject, AppGivesTheRegisteredObjectOnEveryCall) {
 
 TEST(QuitItem, CtrlQInTheCalculatorWindowEndsTheEventLoopWithCodeZero) {
   const gui_test::ModalWatchdog watchdog;
-  const RegisteredApp registered;
+  const app_test::RegisteredApp registered;
   // Built and hidden first, as after the hand-over, so that its showing takes no focus later.
   AboutWnd::AboutWnd().Hide();
   QWidget* window = ControlWnd::ControlWnd().Widget();

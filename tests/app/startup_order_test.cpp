@@ -1,6 +1,7 @@
 // Start-up in the order its pieces depend on: the file types, then the application object
 // with its version data and its menu bar, then its registration, and only then the About
-// window, which is the one window when the event loop starts.
+// window, which is the one window when the event loop starts. Then what start-up leaves: the
+// file types as the platform holds them, the version data, the one menu bar.
 
 #include <cstdint>
 #include <memory>
@@ -74,7 +75,7 @@ struct AfterStartup {
   Tavrel* app = nullptr;
   std::string version;
   bool installedBarIsTheOneMenuBar = false;
-  std::size_t fileTypes = 0;
+  std::vector<std::string> fileTypes;  // as the platform's registry holds them
 };
 AfterStartup afterStartup;
 
@@ -95,7 +96,10 @@ void LookAfterStartup() {
   afterStartup.app = &App();
   afterStartup.version = Describe(App().Version());
   afterStartup.installedBarIsTheOneMenuBar = App().MenuBar() != nullptr && App().MenuBar() == Menu::implicitInstance;
-  afterStartup.fileTypes = platform::RegisteredFileTypes().size();
+  for (const platform::FileTypeRegistration& type : platform::RegisteredFileTypes())
+    afterStartup.fileTypes.push_back("name \"" + type.name + "\", type \"" + type.macType + "\", creator \"" +
+                                     type.macCreator + "\", extensions \"" + type.extensions + "\", UTI \"" + type.uti +
+                                     "\"");
   EXPECT_TRUE(ui::kAboutNotice.starts_with(App().Version().LongVersion) &&
               App().Version().LongVersion.size() < ui::kAboutNotice.size())
       << "the long version is a shorter form of the About notice: " << App().Version().LongVersion;
@@ -147,7 +151,10 @@ TEST(Startup, RegistersFileTypesThenTheApplicationObjectThenOpensTheAboutWindow)
   EXPECT_EQ(afterStartup.app, made);
   EXPECT_EQ(afterStartup.version, "3.0.0 non-release 0, stage 3, short \"Tavrel\", package \"Tavrel\"");
   EXPECT_TRUE(afterStartup.installedBarIsTheOneMenuBar);
-  EXPECT_EQ(afterStartup.fileTypes, 2u);
+  EXPECT_EQ(afterStartup.fileTypes, (std::vector<std::string>{
+                                        R"(name "text", type "TEXT", creator "R*ch", extensions "", UTI "")",
+                                        R"(name "", type "", creator "", extensions "", UTI "")",
+                                    }));
 }
 
 }  // namespace

@@ -91,6 +91,7 @@ struct AtFinalizers {
   bool appObjectRegistered = false;
   bool qtApplicationMade = false;
   bool menuBarKept = false;
+  bool calculatorBuilt = false;
   std::size_t fileTypesRegistered = 0;
 };
 
@@ -104,6 +105,7 @@ inline void LookAtTheRuntime() {
             .appObjectRegistered = platform::GetAppObject() != nullptr,
             .qtApplicationMade = QCoreApplication::instance() != nullptr,
             .menuBarKept = Menu::implicitInstance != nullptr,
+            .calculatorBuilt = platform::GetImplicitWindow("ControlWnd.ControlWnd") != nullptr,
             .fileTypesRegistered = platform::RegisteredFileTypes().size()};
 }
 

@@ -81,6 +81,19 @@ void Retype(platform::TextField& field, std::string_view text) {
   QTest::keyClicks(field.Widget(), QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
+QImage PictureFile(std::string_view fileName) {
+  return QImage(QStringLiteral(TAVREL_PICTURE_SOURCE_DIR "/") +
+                QString::fromUtf8(fileName.data(), qsizetype(fileName.size())));
+}
+
+bool SamePixels(const platform::Picture& picture, const QImage& image) {
+  if (image.isNull() || picture.Width() != image.width() || picture.Height() != image.height()) return false;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (picture.Pixel(x, y) != image.pixel(x, y)) return false;
+  return true;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   QDeadlineTimer deadline(timeout);
   while (!condition()) {

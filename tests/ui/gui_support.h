@@ -2,6 +2,7 @@
 // What the window tests share: a fixed day, the application object with its About item, and
 // short ways to reach the widgets behind the controls. Modal boxes are gui_test::ModalWatchdog's.
 
+#include <QImage>
 #include <QWidget>
 #include <chrono>
 #include <cstdint>
@@ -46,6 +47,11 @@ QWidget* FocusIn(const platform::Window& window);
 bool HasFocus(const platform::Window& window, const platform::RectControl& control);
 // Empties the field and types the text into it, key by key.
 void Retype(platform::TextField& field, std::string_view text);
+// A picture file read directly with Qt from the source tree, independently of the program.
+QImage PictureFile(std::string_view fileName);
+// Whether the picture holds exactly the image's pixels.
+bool SamePixels(const platform::Picture& picture, const QImage& image);
+
 // Processes events until the condition holds or the time is up; gives the condition.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
