@@ -23,8 +23,18 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
+# Where the run is, for a failure to name: set by scenario, and by step within one.
+scenario_name="setting up"
+step_name=""
+scenario() {
+  scenario_name=$*
+  step_name=""
+  echo "$*"
+}
+step() { step_name=$*; }
+
 fail() {
-  echo "FAIL: $*" >&2
+  echo "FAIL in ${scenario_name}${step_name:+, step \"$step_name\"}: $*" >&2
   if [ -s "$work/app.log" ]; then
     echo "--- program output ---" >&2
     cat "$work/app.log" >&2
@@ -113,20 +123,24 @@ check_calculator_title() {
   [ "$name" = "Tavrel" ] || fail "the calculator window is titled \"$name\", not \"Tavrel\""
 }
 
-# Gives the window the keyboard focus; without a window manager nobody else does.
+# Gives the window the keyboard focus; without a window manager nobody else does. --sync
+# waits for the focus to arrive, which it may never do: hence the time limit.
 focus() {
-  xdotool windowfocus --sync "$1" || fail "could not focus window $1"
+  timeout 5 xdotool windowfocus --sync "$1" || fail "window $1 did not take the keyboard focus within 5 s"
   sleep 0.2
 }
 
 # Copies the focused field's text with Ctrl+C and prints what the clipboard then holds.
 copy_field() {
-  # A sentinel owner first, so a copy that did not happen cannot pass for a stale value.
-  printf '%s' '<nothing copied>' | xclip -selection clipboard -i 2>/dev/null
+  # A sentinel owner first, so a copy that did not happen cannot pass for a stale value. xclip
+  # stays in the background until another client takes the clipboard, so its output must not
+  # be the pipe of the $(...) this runs in: the caller would wait for it for ever when the
+  # focused widget copies nothing.
+  printf '%s' '<nothing copied>' | xclip -selection clipboard -i >/dev/null 2>&1
   xdotool key ctrl+c
   local text='<nothing copied>'
   for _ in $(seq 40); do
-    text=$(xclip -o -selection clipboard 2>/dev/null)
+    text=$(timeout 2 xclip -o -selection clipboard 2>/dev/null)
     [ "$text" != '<nothing copied>' ] && break
     sleep 0.05
   done
@@ -135,34 +149,51 @@ copy_field() {
 
 expect_field() {  # label expected
   local text
+  step "$1"
   text=$(copy_field)
   echo "  $1: copied \"$text\" (expected \"$2\")"
   # shellcheck disable=SC2053  # "*" matches any text
   [[ "$text" == $2 ]] || fail "$1 reads \"$text\", expected \"$2\""
 }
 
-# Ctrl+Q in the calculator window must end the process with status 0 within 10 s.
-quit_with_ctrl_q() {
-  focus "$1"
-  xdotool key ctrl+q
+# Types into the focused field and reads it back: a field that did not get the focus, or
+# refused the text, fails here at once, by name.
+type_into() {  # label text
+  step "$1"
+  xdotool type --delay 30 "$2"
+  xdotool key ctrl+a
+  expect_field "$1" "$2"
+}
+
+# Waits up to $1 seconds for the program to end; gives its exit status, or fails.
+wait_for_end() {  # seconds what
   local t0 state
   t0=$(now)
   # Polled rather than a background watchdog: a subshell would inherit the EXIT trap.
-  while lt "$(since "$t0")" 10; do
+  while lt "$(since "$t0")" "$1"; do
     state=$(awk '{ print $3 }' "/proc/$app_pid/stat" 2>/dev/null)
     [ -z "$state" ] || [ "$state" = Z ] && break
+    [ -z "${3:-}" ] || "$3"
     sleep 0.05
   done
-  [ -z "$state" ] || [ "$state" = Z ] || fail "the program did not end within 10 s of Ctrl+Q"
+  [ -z "$state" ] || [ "$state" = Z ] || fail "the program did not end within $1 s of $2"
   wait "$app_pid"
-  local status=$?
+  end_status=$?
   app_pid=
-  echo "  Ctrl+Q: the program ended after $(since "$t0") s with status $status"
-  [ "$status" = 0 ] || fail "exit status $status after Ctrl+Q, expected 0"
+  echo "  $2: the program ended after $(since "$t0") s with status $end_status"
+}
+
+# Ctrl+Q in the calculator window must end the process with status 0 within 10 s.
+quit_with_ctrl_q() {
+  step "Ctrl+Q"
+  focus "$1"
+  xdotool key ctrl+q
+  wait_for_end 10 "Ctrl+Q"
+  [ "$end_status" = 0 ] || fail "exit status $end_status after Ctrl+Q, expected 0"
 }
 
 # ======================================================================================
-echo "scenario 1: a key press in the About window, then one calculation"
+scenario "scenario 1: a key press in the About window, then one calculation"
 start_program
 about=$(find_about 15) || fail "no lone 388x202 About window within 15 s; visible: $(describe)"
 echo "  after $(since "$started") s the only visible window is the About window: $(describe)"
@@ -197,20 +228,21 @@ today_y=$(date +%Y) today_m=$(date +%-m) today_d=$(date +%-d)
 echo "  the date of testing is filled with today ($today_y-$today_m-$today_d); the focus starts in its year:"
 xdotool key ctrl+a
 expect_field "test year" "$today_y"
-xdotool type --delay 30 2026
+type_into "test year" 2026
 xdotool key Tab
 expect_field "test month" "$today_m"
-xdotool type --delay 30 3
+type_into "test month" 3
 xdotool key Tab
 expect_field "test day" "$today_d"
-xdotool type --delay 30 5
+type_into "test day" 5
 xdotool key Tab
-xdotool type --delay 30 1990
+type_into "birth year" 1990
 xdotool key Tab
-xdotool type --delay 30 5
+type_into "birth month" 5
 xdotool key Tab
-xdotool type --delay 30 20
+type_into "birth day" 20
 echo "  typed test date 2026-3-5 and birth date 1990-5-20, pressing Return"
+step "Return"
 xdotool key Return
 sleep 0.5
 [ "$(visible_windows | grep -c .)" = 1 ] || fail "after Return the visible windows are: $(describe) (a message box?)"
@@ -223,7 +255,7 @@ expect_field "age days" 15
 quit_with_ctrl_q "$calculator"
 
 # ======================================================================================
-echo "scenario 2: no input; the About window's timer hands over after about 4 s"
+scenario "scenario 2: no input; the About window's timer hands over after about 4 s"
 start_program
 about=$(find_about 15) || fail "no lone 388x202 About window within 15 s; visible: $(describe)"
 echo "  after $(since "$started") s the only visible window is the About window: $(describe)"
@@ -237,7 +269,7 @@ fi
 quit_with_ctrl_q "$calculator"
 
 # ======================================================================================
-echo "scenario 3: a mouse click in the About window"
+scenario "scenario 3: a mouse click in the About window"
 start_program
 about=$(find_about 15) || fail "no lone 388x202 About window within 15 s; visible: $(describe)"
 echo "  after $(since "$started") s the only visible window is the About window: $(describe)"
@@ -259,5 +291,23 @@ handover=$(since "$click_at")
 echo "  $handover s after the click the only visible window is: $(describe)"
 lt "$handover" 1.5 || fail "the hand-over by click took $handover s"
 quit_with_ctrl_q "$calculator"
+
+# ======================================================================================
+scenario "scenario 4: Ctrl+Q while the About window is in front"
+start_program
+step "the About window"
+about=$(find_about 15) || fail "no lone 388x202 About window within 15 s; visible: $(describe)"
+echo "  after $(since "$started") s the only visible window is the About window: $(describe)"
+focus "$about"
+step "Ctrl+Q in the About window"
+# The calculator must never show: its window is 500 pixels wide.
+no_calculator() {
+  ! visible_windows | awk '{ split($2, size, "x"); if (size[1] == 500) found = 1 } END { exit !found }' ||
+    fail "the calculator window appeared after Ctrl+Q in the About window: $(describe)"
+}
+xdotool key ctrl+q
+# Less than the About window's 4 s, after which its timer would show the calculator.
+wait_for_end 3 "Ctrl+Q in the About window" no_calculator
+[ "$end_status" = 0 ] || fail "exit status $end_status after Ctrl+Q in the About window, expected 0"
 
 echo "PASS"
