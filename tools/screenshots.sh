@@ -1,18 +1,23 @@
 #!/bin/sh
 # Takes the README's pictures of the two windows, docs/about.png and docs/calculator.png, from
-# the built program under a private Xvfb, driven by real X input. Run by hand after a build;
-# needs xvfb, xdotool and imagemagick (for import). Usage: tools/screenshots.sh [BUILD_DIR]
+# the built program under a private Xvfb, driven by real X input. The calculator is shown after
+# one calculation, with the help paragraph that "?" shows. Run by hand after a build; needs
+# xvfb, xdotool and imagemagick (for import). Usage: tools/screenshots.sh [BUILD_DIR]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build}/bin/tavrel
-display=:$(( $$ % 500 + 200 ))
+work=$(mktemp -d "${TMPDIR:-/tmp}/tavrel-shots.XXXXXX")
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number and writes it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+export DISPLAY=:$(head -n 1 "$work/display")
 unset QT_QPA_PLATFORM
-sleep 1
 
 "$program" &
 pid=$!
@@ -37,6 +42,11 @@ xdotool key Tab type 1990
 xdotool key Tab type 5
 xdotool key Tab type 20
 xdotool key Return
+sleep 0.5
+# Then "?" (its centre at 263, 375 in the 500 by 400 content area, under the menu bar). The
+# pointer stays on the button: leaving the window or entering the title would hide the help.
+height=$(xdotool getwindowgeometry "$calculator" | awk '/Geometry:/ { split($2, size, "x"); print size[2] }')
+xdotool mousemove --window "$calculator" 263 $((375 + height - 400)) click 1
 sleep 0.5
 import -window "$calculator" "$root/docs/calculator.png"
 
