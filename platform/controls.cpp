@@ -77,6 +77,11 @@ void RectControl::SetVisible(bool visible) {
 
 bool RectControl::Enabled() const { return Widget()->isEnabled(); }
 
+void RectControl::SetAccessibleName(const std::string& name) {
+  detail::RequireMainThread();
+  Widget()->setAccessibleName(detail::ToQString(name));
+}
+
 namespace {
 using Kind = PropertyValue::Kind;
 
