@@ -72,6 +72,8 @@ void NewAppInstance() {
   auto app = std::static_pointer_cast<Tavrel>(platform::RuntimeNewObject(Tavrel::Lookup()));
   app->Constructor();
   app->x_SetVersionData(3, 0, 0, 0, 3, std::string(ui::kAboutNoticeShort), "Tavrel", "Tavrel");
+  // The id the desktop entry is installed under, and the About window's icon for every window.
+  app->SetDesktopIdentity({.desktopEntryId = "org.tavrel.Tavrel", .iconPicture = "Icon64"});
   std::shared_ptr<class Menu::Menu> bar = Menu::Menu();
   app->SetMenuBar(bar);
   platform::RuntimeRegisterAppObject(app);

@@ -17,6 +17,15 @@ struct VersionData {
   std::string LongVersion, ShortVersion, PackageInfo;
 };
 
+// How the desktop knows the program's windows: the id of its desktop entry (the entry's file name
+// without ".desktop"), by which task bars and window switchers match the windows to the entry,
+// and the picture in the resources folder that every window carries as its icon. The platform
+// takes it when the framework starts (RunFrameworkInitialization).
+struct DesktopIdentity {
+  std::string desktopEntryId;
+  std::string iconPicture;
+};
+
 class Application : public Object {
  public:
   static const ClassRecord& Lookup();
@@ -28,6 +37,9 @@ class Application : public Object {
   const std::shared_ptr<platform::MenuBar>& MenuBar() const { return menuBar_; }
   virtual void SetMenuBar(std::shared_ptr<platform::MenuBar> bar) { menuBar_ = std::move(bar); }
 
+  const DesktopIdentity& Identity() const { return identity_; }
+  void SetDesktopIdentity(DesktopIdentity identity) { identity_ = std::move(identity); }
+
   // Must be switched on before the first window or picture exists.
   static void SetSupportsHiDPI(bool on);
   static bool SupportsHiDPI();
@@ -35,6 +47,7 @@ class Application : public Object {
  private:
   VersionData version_;
   std::shared_ptr<platform::MenuBar> menuBar_;
+  DesktopIdentity identity_;
 };
 
 }  // namespace platform

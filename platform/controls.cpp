@@ -55,6 +55,9 @@ void RectControl::Constructor() {
   if (impl_ != nullptr) throw RuntimeException(Class().name + " is constructed already");
   impl_ = std::make_unique<Impl>();
   impl_->widget = CreateWidget(WindowAccess::Of(*Parent()).content);
+  // The geometry comes with the property block. Shown before that, a widget would first be sized
+  // to its hint, which measures its text and so loads the fonts before the window is up.
+  impl_->widget->setAttribute(Qt::WA_Resized);
   impl_->widget->show();
 }
 
@@ -76,6 +79,11 @@ void RectControl::SetVisible(bool visible) {
 }
 
 bool RectControl::Enabled() const { return Widget()->isEnabled(); }
+
+void RectControl::SetAccessibleName(const std::string& name) {
+  detail::RequireMainThread();
+  Widget()->setAccessibleName(detail::ToQString(name));
+}
 
 namespace {
 using Kind = PropertyValue::Kind;

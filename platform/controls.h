@@ -61,6 +61,9 @@ class RectControl : public Control {
   bool Visible() const;
   void SetVisible(bool visible);
   bool Enabled() const;
+  // The name a screen reader announces: what the control means to the user, where its own text
+  // (a picture's words, a button's "?") does not say it.
+  void SetAccessibleName(const std::string& name);
   QWidget* Widget() const;
 
  protected:

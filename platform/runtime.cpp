@@ -12,6 +12,7 @@
 #include "platform/controls.h"
 #include "platform/menu.h"
 #include "platform/object.h"
+#include "platform/qt/desktop_identity.h"
 #include "platform/qt/dispatch.h"
 #include "platform/values.h"
 #include "platform/window.h"
@@ -160,6 +161,7 @@ void RunFrameworkInitialization(void (*lateStartup)()) {
   if (auto* gui = qobject_cast<QApplication*>(QCoreApplication::instance())) gui->setQuitOnLastWindowClosed(false);
   if (state.app != nullptr && !state.app->Version().ShortVersion.empty())
     QCoreApplication::setApplicationName(QString::fromStdString(state.app->Version().ShortVersion));
+  if (state.app != nullptr) detail::ApplyDesktopIdentity(state.app->Identity());
   lateStartup();
 }
 

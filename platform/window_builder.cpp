@@ -12,6 +12,9 @@ void BuildControls(Window& window, const std::vector<ControlDescription>& contro
       RuntimeCheckCast<Canvas>(window.ControlByName(description.name)).SetBackdrop(description.picture());
     SetProperties(RuntimeCheckCast<Control>(&RuntimeCheckCast(window.ControlByName(description.name), cls)),
                   description.properties);
+    if (!description.accessibleName.empty())
+      RuntimeCheckCast<RectControl>(window.ControlByName(description.name))
+          .SetAccessibleName(description.accessibleName);
     for (const EventWiring& wiring : description.events)
       RuntimeAddEventHandler(RuntimeCheckCast<Control>(window.ControlByName(description.name)), wiring.event,
                              wiring.makeDelegate(window));

@@ -2,9 +2,9 @@
 // A window's controls described as data, and the one builder that reads the description.
 //
 // For each control, in order: the window allocates it, it is constructed and added under its
-// name; a canvas gets its picture; then its property block is set and its events are wired to
-// methods of the window. Every step after the first finds the control again by its name, so
-// the window is the only holder of its controls.
+// name; a canvas gets its picture; then its property block is set, it gets its accessible name,
+// and its events are wired to methods of the window. Every step after the first finds the
+// control again by its name, so the window is the only holder of its controls.
 
 #include <functional>
 #include <memory>
@@ -39,6 +39,8 @@ struct ControlDescription {
   PictureAccessor picture = nullptr;  // canvases only: the backdrop, set before the properties
   PropertyBlock properties;
   std::vector<EventWiring> events;
+  // What a screen reader says for the control; empty leaves the platform's own (a label's text).
+  std::string accessibleName;
 };
 
 void BuildControls(Window& window, const std::vector<ControlDescription>& controls);

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Draws Tavrel's nine pictures into this folder.
+"""Draws Tavrel's nine pictures into this folder, and the application icon
+for the desktop into hicolor/ below it.
 
 Run by hand after a design change, and commit the output; the build only
 copies the files:
@@ -41,6 +42,9 @@ MUTED = (96, 122, 134)      # grey-teal: subtitle
 PAGE = (255, 255, 255)
 PAGE_EDGE = (190, 208, 214)
 GRID = (214, 228, 232)
+
+# The desktop entry's id (packaging/), which names the desktop icons.
+APP_ID = "org.tavrel.Tavrel"
 
 # Row labels and column headers share one size so the form reads as one.
 LABEL_PX = 36
@@ -349,16 +353,30 @@ def about_banner():
 
 # --- Application icon ----------------------------------------------------------
 
+def calendar_icon(side):
+    """The application icon, `side` pixels square: the calendar mark with a
+    margin of 12/132 of the side all round."""
+    picture = blank((side, side))
+    inset = side * 12 / 132
+    # A little lower than centred: the ring collars reach a little above
+    # the box, and this balances the free space above and below.
+    paint_calendar(picture, (inset, inset + side / 132, side - 2 * inset,
+                             side - 2 * inset))
+    return picture
+
+
 def icon():
     canvas = (66, 66)
-    size = (canvas[0] * SCALE, canvas[1] * SCALE)
-    picture = blank(size)
-    inset = 12
-    # One pixel lower than centred: the ring collars reach a little above
-    # the box, and this balances the free space above and below.
-    paint_calendar(picture, (inset, inset + 1, size[0] - 2 * inset,
-                             size[1] - 2 * inset))
-    save(picture, "Icon64")
+    save(calendar_icon(canvas[0] * SCALE), "Icon64")
+
+
+def desktop_icons():
+    """The same icon for the desktop's menus and task bars, in the hicolor
+    theme's layout (hicolor/64x64/apps/...) under the desktop entry's id."""
+    for side in (64, 128):
+        folder = f"hicolor/{side}x{side}/apps"
+        os.makedirs(os.path.join(HERE, folder), exist_ok=True)
+        save(calendar_icon(side), f"{folder}/{APP_ID}.png")
 
 
 def main():
@@ -375,6 +393,7 @@ def main():
     column_header("Month.png", (90, 35), "Month", 36)
     column_header("day.png", (63, 35), "Day", 21)
     icon()
+    desktop_icons()
 
 
 if __name__ == "__main__":

@@ -18,3 +18,7 @@ cmake -S "$root" -B "$build"
 cmake --build "$build" -j"$jobs"
 "$build/bin/calc_bench" --benchmark_min_time=0.2
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
+
+# The Debian package, from the build above: built, listed, unpacked into a temporary folder, its
+# desktop entry and metainfo validated, and the unpacked program started on its own Xvfb.
+bash "$root/tests/package/check_package.sh" "$build"

@@ -19,7 +19,8 @@ constexpr ui::WindowRow kWindow{388, 202, 32000, 32000, 2, "", false};
 
 std::vector<platform::ControlDescription> ControlTable() {
   return {
-      ui::CanvasControl({{"titlesplash", 20, 28, 356, 65, All, 2, true}, &x_Quillet2::Quillet2}),
+      ui::CanvasControl(
+          {{"titlesplash", 20, 28, 356, 65, All, 2, true}, &x_Quillet2::Quillet2, "Tavrel, age at testing"}),
       ui::LabelControl({.at = {"Label1", 20, 174, 345, 20, LeftTop, 3, false},
                         .value = ui::kAboutNotice,
                         .visible = true,
@@ -34,7 +35,7 @@ std::vector<platform::ControlDescription> ControlTable() {
        {{"Period", 4000}, {"RunMode", 1}},
        {platform::Wire("Action", &W::Timer1_Action)}},
       // Centred under the banner: 161 + 66 / 2 is half of 388.
-      ui::CanvasControl({{"Canvas1", 161, 96, 66, 66, LeftTop, 4, true}, &x_Icon64::Icon64}),
+      ui::CanvasControl({{"Canvas1", 161, 96, 66, 66, LeftTop, 4, true}, &x_Icon64::Icon64, "Tavrel icon"}),
   };
 }
 

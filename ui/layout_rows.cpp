@@ -104,7 +104,10 @@ platform::ControlDescription TextFieldControl(const TextFieldRow& row) {
       {"DataField", ""},
       {"InitialParent", ""},
   };
-  return {std::string(row.at.name), &platform::TextField::Lookup, nullptr, Joined(PlacementBlock(row.at), own), {}};
+  return {.name = std::string(row.at.name),
+          .cls = &platform::TextField::Lookup,
+          .properties = Joined(PlacementBlock(row.at), own),
+          .accessibleName = std::string(row.accessibleName)};
 }
 
 platform::ControlDescription PushButtonControl(const PushButtonRow& row, std::vector<platform::EventWiring> events) {
@@ -115,8 +118,11 @@ platform::ControlDescription PushButtonControl(const PushButtonRow& row, std::ve
       {"FontSize", row.fontSize}, {"FontUnit", 0},      {"Bold", row.bold},
       {"Italic", false},          {"Underline", false}, {"InitialParent", ""},
   };
-  return {std::string(row.at.name), &platform::PushButton::Lookup, nullptr, Joined(PlacementBlock(row.at), own),
-          std::move(events)};
+  return {.name = std::string(row.at.name),
+          .cls = &platform::PushButton::Lookup,
+          .properties = Joined(PlacementBlock(row.at), own),
+          .events = std::move(events),
+          .accessibleName = std::string(row.accessibleName)};
 }
 
 platform::ControlDescription LabelControl(const LabelRow& row) {
@@ -149,8 +155,12 @@ platform::ControlDescription CanvasControl(const CanvasRow& row, std::vector<pla
       {"Visible", true},     {"AllowFocus", false},   {"AllowTabs", false},
       {"Transparent", true}, {"DoubleBuffer", false}, {"InitialParent", ""},
   };
-  return {std::string(row.at.name), &platform::Canvas::Lookup, row.picture, Joined(PlacementBlock(row.at), own),
-          std::move(events)};
+  return {.name = std::string(row.at.name),
+          .cls = &platform::Canvas::Lookup,
+          .picture = row.picture,
+          .properties = Joined(PlacementBlock(row.at), own),
+          .events = std::move(events),
+          .accessibleName = std::string(row.accessibleName)};
 }
 
 }  // namespace ui

@@ -37,9 +37,14 @@ struct Placement {
 // Input fields take digits only, as many as their date part has; result fields are read-only.
 enum class FieldKind { Year, MonthOrDay, Result };
 
+// Each row also carries what a screen reader says for the control (its accessible name): the
+// row and column a field stands in, what a button does, the words a picture shows. It is no
+// property of the block.
+
 struct TextFieldRow {
   Placement at;
   FieldKind kind;
+  std::string_view accessibleName;
 };
 
 struct PushButtonRow {
@@ -47,8 +52,10 @@ struct PushButtonRow {
   std::string_view caption;
   double fontSize;
   bool bold;
+  std::string_view accessibleName;
 };
 
+// A label is read out by its text.
 struct LabelRow {
   Placement at;
   std::string_view value;
@@ -62,6 +69,7 @@ struct LabelRow {
 struct CanvasRow {
   Placement at;
   platform::PictureAccessor picture;
+  std::string_view accessibleName;
 };
 
 platform::ControlDescription TextFieldControl(const TextFieldRow& row);

@@ -1,5 +1,6 @@
 #include "platform/qt/control_widgets.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
@@ -12,7 +13,18 @@
 
 namespace platform::detail {
 
+namespace {
+// Screen readers announce a canvas as a graphic, by its accessible name. The canvas widget has no
+// meta-object of its own, so Qt asks with QWidget's class name.
+QAccessibleInterface* CanvasAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String("QWidget")) return nullptr;
+  auto* canvas = dynamic_cast<CanvasWidget*>(object);
+  return canvas != nullptr ? new QAccessibleWidget(canvas, QAccessible::Graphic) : nullptr;
+}
+}  // namespace
+
 CanvasWidget::CanvasWidget(std::weak_ptr<Object> canvas, QWidget* parent) : QWidget(parent), canvas_(std::move(canvas)) {
+  [[maybe_unused]] static const bool accessibleAsGraphic = (QAccessible::installFactory(&CanvasAccessible), true);
   setFocusPolicy(Qt::NoFocus);
 }
 

@@ -1,0 +1,148 @@
+#!/bin/bash
+# The Debian package as somebody meets it who installs it: built with cpack in the build folder,
+# listed, unpacked with dpkg-deb -x into a temporary folder, its desktop entry and metainfo
+# validated there, and the unpacked usr/bin/tavrel started on a private Xvfb until the About
+# window maps, showing its pictures, carrying an icon and the class the desktop entry names
+# (StartupWMClass), and Ctrl+Q ends it with status 0. So the program finds its pictures through
+# the bin/ link from wherever the package is unpacked.
+# Usage: check_package.sh BUILD_DIR
+set -u
+
+build=${1:?usage: $0 BUILD_DIR}
+for tool in cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli Xvfb xdotool xprop xwd od awk; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed" >&2; exit 1; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tavrel-package.XXXXXX")
+xvfb_pid=
+app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill -KILL "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$work/app.log" ] && { echo "--- program output ---" >&2; cat "$work/app.log" >&2; }
+  exit 1
+}
+
+# Pixels of the window that are clearly teal or blue, the colours of the pictures' wordmark and
+# icon. The window's white ground and grey notice have none, so a window whose pictures did not
+# load counts none. Reads the window as xwd writes it: a big-endian header, a colour map, then
+# 32-bit pixels in the server's byte order.
+picture_pixels() {
+  xwd -silent -id "$1" | od -An -tu1 -v | awk '
+    function card(at) { return ((b[at] * 256 + b[at + 1]) * 256 + b[at + 2]) * 256 + b[at + 3] }
+    { for (i = 1; i <= NF; i++) b[n++] = $i }
+    END {
+      width = card(16); height = card(20); lsbFirst = card(28) == 0
+      if (card(44) != 32) { print "unreadable"; exit }
+      perLine = card(48); start = card(0) + card(76) * 12
+      for (y = 0; y < height; y++)
+        for (x = 0; x < width; x++) {
+          p = start + y * perLine + x * 4
+          red = lsbFirst ? b[p + 2] : b[p + 1]; blue = lsbFirst ? b[p] : b[p + 3]
+          if (blue - red > 40) count++
+        }
+      print count + 0
+    }'
+}
+
+# --- the package ---
+version=$(awk -F'"' '/^set\(CPACK_PACKAGE_VERSION /{ print $2; exit }' "$build/CPackConfig.cmake")
+deb=$build/tavrel_${version}_$(dpkg --print-architecture).deb
+rm -f "$deb"
+(cd "$build" && cpack -G DEB) >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log" >&2; fail "cpack -G DEB failed"; }
+[ -f "$deb" ] || fail "cpack made no $deb"
+echo "package: $deb"
+dpkg-deb --info "$deb" || fail "dpkg-deb --info $deb"
+dpkg-deb --contents "$deb" || fail "dpkg-deb --contents $deb"
+dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 ||
+  fail "the package does not depend on the Qt libraries the program links"
+
+root=$work/unpacked
+dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x $deb"
+
+# --- what the desktop reads, as installed ---
+entry=$(echo "$root"/usr/share/applications/*.desktop)
+metainfo=$(echo "$root"/usr/share/metainfo/*.metainfo.xml)
+id=$(basename "$entry" .desktop)
+[ -f "$entry" ] && [ -f "$metainfo" ] || fail "no desktop entry or metainfo in the package"
+[ "$(basename "$metainfo" .metainfo.xml)" = "$id" ] || fail "the metainfo is not named after the desktop entry $id"
+for size in 64x64 128x128; do
+  [ -f "$root/usr/share/icons/hicolor/$size/apps/$id.png" ] || fail "no $size icon named $id in the hicolor theme"
+done
+# Hints count too: the entry must pass without a word.
+report=$(desktop-file-validate "$entry" 2>&1)
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+echo "desktop-file-validate $(basename "$entry"): clean"
+appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate $(basename "$metainfo")"
+
+# --- the unpacked program on a display of its own ---
+exec {display_fd}>"$work/display"
+Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec {display_fd}>&-
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display number within 10 s"
+DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# From another folder, so nothing is found by the working directory.
+(cd / && exec "$root/usr/bin/tavrel") >"$work/app.log" 2>&1 &
+app_pid=$!
+about=
+for _ in $(seq 150); do
+  kill -0 "$app_pid" 2>/dev/null || fail "the unpacked program ended before its About window showed"
+  for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+    [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry:/ { print $2 }')" = 388x202 ] && about=$w
+  done
+  [ -n "$about" ] && break
+  sleep 0.1
+done
+[ -n "$about" ] || fail "no 388x202 About window within 15 s"
+echo "the unpacked program shows its About window ($about)"
+# The pictures came from the unpacked folder: the window shows their teal and blue.
+for _ in $(seq 50); do
+  seen=$(picture_pixels "$about")
+  [ "$seen" -gt 0 ] 2>/dev/null && break
+  sleep 0.1
+done
+[ "$seen" -gt 0 ] 2>/dev/null || fail "the About window shows none of its pictures ($seen coloured pixels)"
+echo "the About window shows its pictures ($seen coloured pixels)"
+
+# The desktop matches the window to the entry by its class, and shows the window's own icon.
+wm_class=$(xprop -id "$about" WM_CLASS | awk -F'"' '{ print $4 }')
+startup_class=$(awk -F= '$1 == "StartupWMClass" { print $2 }' "$entry")
+echo "WM_CLASS class \"$wm_class\", desktop entry StartupWMClass \"$startup_class\""
+[ -n "$wm_class" ] && [ "$wm_class" = "$startup_class" ] || fail "the window's class does not match the desktop entry"
+xprop -id "$about" -notype 32c _NET_WM_ICON | grep -q '^_NET_WM_ICON = [1-9]' || fail "the About window carries no icon"
+
+# No window manager gives the focus, so the window is focused first.
+xdotool windowfocus --sync "$about" || fail "could not focus the About window"
+sleep 0.2
+xdotool key ctrl+q
+for _ in $(seq 100); do
+  state=$(awk '{ print $3 }' "/proc/$app_pid/stat" 2>/dev/null)
+  [ -z "$state" ] || [ "$state" = Z ] && break
+  sleep 0.1
+done
+[ -z "$state" ] || [ "$state" = Z ] || fail "the program did not end within 10 s of Ctrl+Q"
+wait "$app_pid"
+status=$?
+app_pid=
+[ "$status" = 0 ] || fail "exit status $status after Ctrl+Q, expected 0"
+echo "Ctrl+Q ended the unpacked program with status 0"
+echo "PASS: package $(basename "$deb")"
