@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QMessageBox>
-#include <map>
+#include <algorithm>
 
 #include "platform/qt/dispatch.h"
 #include "platform/qt/picture_impl.h"
@@ -47,6 +47,7 @@ std::filesystem::path ResourcesFolder() {
 }
 
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
+  detail::RequireMainThread();
   const std::filesystem::path path = ResourcesFolder() / std::string(fileName);
   QFile file(QString::fromStdString(path.string()));
   if (!file.open(QIODevice::ReadOnly)) return nullptr;
@@ -68,12 +69,24 @@ int Picture::Width() const { return impl_->image.width(); }
 int Picture::Height() const { return impl_->image.height(); }
 std::uint32_t Picture::Pixel(int x, int y) const { return impl_->image.pixel(x, y); }
 
-// File types.
+// File types. The registry, like everything the desktop is told, belongs to the main thread.
 
 namespace {
-std::vector<std::pair<const FileType*, FileTypeRegistration>>& FileTypeRegistry() {
-  static std::vector<std::pair<const FileType*, FileTypeRegistration>> registry;
+struct Registration {
+  std::weak_ptr<const Object> type;
+  FileTypeRegistration declared;
+  bool Of(const FileType& candidate) const { return type.lock().get() == &candidate; }
+};
+
+std::vector<Registration>& FileTypeRegistry() {
+  static std::vector<Registration> registry;
   return registry;
+}
+
+// Withdraws the type's registration, and with it those of types that are gone.
+void Withdraw(const FileType* type) {
+  std::erase_if(FileTypeRegistry(),
+                [&](const Registration& r) { return r.type.expired() || (type != nullptr && r.Of(*type)); });
 }
 }  // namespace
 
@@ -82,35 +95,42 @@ const ClassRecord& FileType::Lookup() {
   return record;
 }
 
-FileType::~FileType() { Withdraw(); }
-
-void FileType::Withdraw() {
-  if (!registered_) return;
-  auto& registry = FileTypeRegistry();
-  std::erase_if(registry, [this](const auto& entry) { return entry.first == this; });
-  registered_ = false;
+template <class T>
+void FileType::Set(T& field, T value) {
+  detail::RequireMainThread();
+  Withdraw(this);
+  field = std::move(value);
 }
 
-void FileType::SetName(std::string v) { Withdraw(); reg_.name = std::move(v); }
-void FileType::SetExtensions(std::string v) { Withdraw(); reg_.extensions = std::move(v); }
-void FileType::SetMacType(std::string v) { Withdraw(); reg_.macType = std::move(v); }
-void FileType::SetMacCreator(std::string v) { Withdraw(); reg_.macCreator = std::move(v); }
-void FileType::SetMimeType(std::string v) { Withdraw(); mimeType_ = std::move(v); }
-void FileType::SetImported(bool v) { Withdraw(); imported_ = v; }
-void FileType::SetConformsTo(std::string v) { Withdraw(); conformsTo_ = std::move(v); }
-void FileType::SetUTI(std::string v) { Withdraw(); reg_.uti = std::move(v); }
+void FileType::SetName(std::string v) { Set(reg_.name, std::move(v)); }
+void FileType::SetExtensions(std::string v) { Set(reg_.extensions, std::move(v)); }
+void FileType::SetMacType(std::string v) { Set(reg_.macType, std::move(v)); }
+void FileType::SetMacCreator(std::string v) { Set(reg_.macCreator, std::move(v)); }
+void FileType::SetMimeType(std::string v) { Set(mimeType_, std::move(v)); }
+void FileType::SetImported(bool v) { Set(imported_, v); }
+void FileType::SetConformsTo(std::string v) { Set(conformsTo_, std::move(v)); }
+void FileType::SetUTI(std::string v) { Set(reg_.uti, std::move(v)); }
+
+bool FileType::Registered() const {
+  detail::RequireMainThread();
+  const auto& registry = FileTypeRegistry();
+  return std::any_of(registry.begin(), registry.end(), [this](const Registration& r) { return r.Of(*this); });
+}
 
 FileType::operator std::string() {
-  if (!registered_) {
-    FileTypeRegistry().emplace_back(this, reg_);
-    registered_ = true;
+  if (!Registered()) {
+    Withdraw(nullptr);
+    // shared_from_this: only a type the runtime made, and so can watch, is registered.
+    FileTypeRegistry().push_back({shared_from_this(), reg_});
   }
   return reg_.name;
 }
 
 std::vector<FileTypeRegistration> RegisteredFileTypes() {
+  detail::RequireMainThread();
   std::vector<FileTypeRegistration> out;
-  for (const auto& [type, registration] : FileTypeRegistry()) out.push_back(registration);
+  for (const Registration& r : FileTypeRegistry())
+    if (!r.type.expired()) out.push_back(r.declared);
   return out;
 }
 

@@ -59,10 +59,12 @@ struct FileTypeRegistration {
   std::string name, macCreator, macType, extensions, uti;
 };
 
+// A file type declared to the platform. The registry keeps each registration and only watches
+// the type it came from: a type that is gone counts as withdrawn, and neither the type's end nor
+// the registry's reaches the other, so the process may end them in either order.
 class FileType : public Object {
  public:
   static const ClassRecord& Lookup();
-  ~FileType() override;
   // Setting a property withdraws the type's registration.
   void SetName(std::string v);
   void SetExtensions(std::string v);
@@ -80,16 +82,17 @@ class FileType : public Object {
   bool Imported() const { return imported_; }
   const std::string& ConformsTo() const { return conformsTo_; }
   const std::string& UTI() const { return reg_.uti; }
-  bool Registered() const { return registered_; }
+  bool Registered() const;
 
   // Converting a type to text registers it once, then gives its name.
   explicit operator std::string();
 
  private:
-  void Withdraw();
+  template <class T>
+  void Set(T& field, T value);
   FileTypeRegistration reg_;
   std::string mimeType_, conformsTo_;
-  bool imported_ = false, registered_ = false;
+  bool imported_ = false;
 };
 
 // The platform's registry of file types, in registration order.
