@@ -19,9 +19,11 @@ std::size_t SkipDigits(std::string_view text, std::size_t i) {
 
 // Decimal order of magnitude of the leading significant digit of a number that from_chars
 // found out of range: positive means it overflowed, negative that it underflowed. Only the
-// sign matters, so the exponent is read saturating.
+// sign matters. The mantissa's own order is at most its length either way, so an exponent
+// read saturating just beyond that length still decides the sign as the exact one would,
+// however many digits either has.
 std::int64_t DecimalOrder(std::string_view mantissa, std::string_view exponent) {
-  constexpr std::int64_t kSaturation = 1'000'000;
+  const std::int64_t saturation = static_cast<std::int64_t>(mantissa.size()) + 1;
   std::int64_t order = 0;
   const std::size_t point = mantissa.find('.');
   const std::string_view whole = mantissa.substr(0, point);
@@ -36,7 +38,7 @@ std::int64_t DecimalOrder(std::string_view mantissa, std::string_view exponent) 
   bool expNegative = false;
   for (char c : exponent) {
     if (c == '-') expNegative = true;
-    if (IsDigit(c) && exp < kSaturation) exp = exp * 10 + (c - '0');
+    if (IsDigit(c) && exp <= saturation) exp = exp * 10 + (c - '0');
   }
   return order + (expNegative ? -exp : exp);
 }

@@ -95,5 +95,26 @@ const ValRow kOutOfRange[] = {
 };
 INSTANTIATE_TEST_SUITE_P(OutOfRange, ValTest, testing::ValuesIn(kOutOfRange), RowName());
 
+// Millions of digits whose exponent brings the value back into range, or pushes it out by far
+// more than the digits' own count: the exponent is read in full against the mantissa's order.
+const std::string kTwoMillionDigits = "1" + std::string(2'000'000, '0');
+const std::string kMillionZerosThenOne = "0." + std::string(1'000'000, '0') + "1";
+const std::string kLongScaledToOne = kTwoMillionDigits + "e-2000000";
+const std::string kLongScaledToTenBillion = kTwoMillionDigits + "e-1999990";
+const std::string kLongScaledBelowRange = kTwoMillionDigits + "e-10000000";
+const std::string kNegativeLongScaledBelowRange = "-" + kLongScaledBelowRange;
+const std::string kTinyScaledToOne = kMillionZerosThenOne + "e1000001";
+const std::string kTinyScaledAboveRange = kMillionZerosThenOne + "e10000000";
+
+const ValRow kLongMantissas[] = {
+    {"two_million_digits_scaled_back_to_one", kLongScaledToOne, 1.0},
+    {"two_million_digits_scaled_to_a_finite_number", kLongScaledToTenBillion, 1e10},
+    {"two_million_digits_scaled_below_range_give_zero", kLongScaledBelowRange, 0.0},
+    {"negative_two_million_digits_scaled_below_range_give_negative_zero", kNegativeLongScaledBelowRange, -0.0},
+    {"million_leading_zeros_scaled_back_to_one", kTinyScaledToOne, 1.0},
+    {"million_leading_zeros_scaled_above_range_give_infinity", kTinyScaledAboveRange, kInf},
+};
+INSTANTIATE_TEST_SUITE_P(LongMantissas, ValTest, testing::ValuesIn(kLongMantissas), RowName());
+
 }  // namespace
 }  // namespace calc_test
