@@ -1,5 +1,7 @@
 #include "platform/application.h"
 
+#include "platform/qt/dispatch.h"
+
 namespace platform {
 
 namespace {
@@ -17,6 +19,11 @@ void Application::x_SetVersionData(std::int64_t major, std::int64_t minor, std::
                                    std::string packageInfo) {
   version_ = {major, minor, bug, nonRelease, stage, std::move(longVersion), std::move(shortVersion),
               std::move(packageInfo)};
+}
+
+const std::shared_ptr<MenuBar>& Application::MenuBar() const { return detail::ReadOnMainThread(menuBar_); }
+void Application::SetMenuBar(std::shared_ptr<platform::MenuBar> bar) {
+  detail::WriteOnMainThread(menuBar_, std::move(bar));
 }
 
 void Application::SetSupportsHiDPI(bool on) { supportsHiDPI = on; }

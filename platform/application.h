@@ -34,8 +34,8 @@ class Application : public Object {
                                 std::string packageInfo);
   const VersionData& Version() const { return version_; }
 
-  const std::shared_ptr<platform::MenuBar>& MenuBar() const { return menuBar_; }
-  virtual void SetMenuBar(std::shared_ptr<platform::MenuBar> bar) { menuBar_ = std::move(bar); }
+  const std::shared_ptr<platform::MenuBar>& MenuBar() const;
+  virtual void SetMenuBar(std::shared_ptr<platform::MenuBar> bar);
 
   const DesktopIdentity& Identity() const { return identity_; }
   void SetDesktopIdentity(DesktopIdentity identity) { identity_ = std::move(identity); }

@@ -17,6 +17,8 @@ const ClassRecord& Canvas::Lookup() {
 
 QWidget* Canvas::CreateWidget(QWidget* parent) { return new detail::CanvasWidget(weak_from_this(), parent); }
 
+const std::shared_ptr<Picture>& Canvas::Backdrop() const { return detail::ReadOnMainThread(backdrop_); }
+
 void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
   detail::RequireMainThread();
   backdrop_ = std::move(picture);

@@ -21,6 +21,7 @@ const ClassRecord& Control::Lookup() {
 Control::~Control() = default;
 
 void Control::AddEventHandler(std::string_view event, Delegate delegate) {
+  detail::RequireMainThread();
   std::span<const std::string_view> events = Events();
   if (std::find(events.begin(), events.end(), event) == events.end())
     throw RuntimeException(Class().name + " raises no event " + std::string(event));
@@ -71,14 +72,20 @@ void RectControl::SetFocus() {
   Widget()->setFocus(Qt::OtherFocusReason);
 }
 
-bool RectControl::Visible() const { return !Widget()->isHidden(); }
+bool RectControl::Visible() const {
+  detail::RequireMainThread();
+  return !Widget()->isHidden();
+}
 
 void RectControl::SetVisible(bool visible) {
   detail::RequireMainThread();
   SetProperty("Visible", visible);
 }
 
-bool RectControl::Enabled() const { return Widget()->isEnabled(); }
+bool RectControl::Enabled() const {
+  detail::RequireMainThread();
+  return Widget()->isEnabled();
+}
 
 void RectControl::SetAccessibleName(const std::string& name) {
   detail::RequireMainThread();

@@ -114,7 +114,7 @@ class Label : public RectControl {
 class Canvas : public RectControl {
  public:
   static const ClassRecord& Lookup();
-  const std::shared_ptr<Picture>& Backdrop() const { return backdrop_; }
+  const std::shared_ptr<Picture>& Backdrop() const;
   void SetBackdrop(std::shared_ptr<Picture> picture);
 
  protected:

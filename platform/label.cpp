@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/qt/control_widgets.h"
+#include "platform/qt/dispatch.h"
 #include "platform/qt/qt_values.h"
 
 namespace platform {
@@ -30,7 +31,10 @@ QWidget* Label::CreateWidget(QWidget* parent) {
   return label;
 }
 
-std::string Label::Value() const { return detail::ToStdString(static_cast<QLabel*>(Widget())->text()); }
+std::string Label::Value() const {
+  detail::RequireMainThread();
+  return detail::ToStdString(static_cast<QLabel*>(Widget())->text());
+}
 
 std::span<const std::string_view> Label::Events() const { return {}; }
 

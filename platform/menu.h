@@ -3,7 +3,8 @@
 // their Name: choosing one runs the handler the active window bound to that name. The bar is
 // drawn as a Qt menu bar on each document window, and its shortcuts work in every window that
 // shows the menu bar, drawn or not; "Cmd+" shortcuts mean Ctrl+ here, an item with an empty
-// caption is not drawn, and the caption "-" is a separator.
+// caption is not drawn, and the caption "-" is a separator. Like every other part of the user
+// interface, items are used from the main thread only.
 
 #include <cstddef>
 #include <memory>
@@ -22,23 +23,23 @@ class MenuItem : public Object {
   static const ClassRecord& Lookup();
   virtual void Constructor() {}
 
-  const std::string& Name() const { return name_; }
-  void SetName(std::string name) { name_ = std::move(name); }
-  const std::string& Value() const { return value_; }  // the caption
-  void SetValue(std::string caption) { value_ = std::move(caption); }
-  bool AutoEnabled() const { return autoEnabled_; }
-  void SetAutoEnabled(bool on) { autoEnabled_ = on; }
-  bool Visible() const { return visible_; }
-  void SetVisible(bool on) { visible_ = on; }
-  const std::string& Shortcut() const { return shortcut_; }
-  bool ShortcutWasSet() const { return shortcutSet_; }
+  const std::string& Name() const;
+  void SetName(std::string name);
+  const std::string& Value() const;  // the caption
+  void SetValue(std::string caption);
+  bool AutoEnabled() const;
+  void SetAutoEnabled(bool on);
+  bool Visible() const;
+  void SetVisible(bool on);
+  const std::string& Shortcut() const;
+  bool ShortcutWasSet() const;
   void SetShortcut(std::string shortcut);
-  bool Enabled() const { return enabled_; }
-  void SetEnabled(bool on) { enabled_ = on; }
+  bool Enabled() const;
+  void SetEnabled(bool on);
 
   void AddMenu(std::shared_ptr<MenuItem> item);  // appends as the last child
-  std::size_t Count() const { return children_.size(); }
-  MenuItem& Item(std::size_t index) const { return *children_.at(index); }
+  std::size_t Count() const;
+  MenuItem& Item(std::size_t index) const;
   MenuItem* Child(std::string_view name) const;   // a direct child, or nullptr
   MenuItem* Lookup(std::string_view name) const;  // anywhere below, or nullptr
 

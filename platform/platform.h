@@ -1,6 +1,8 @@
 #pragma once
 // Our platform: the class library the windows and the start-up code speak to, on Qt 6 Widgets.
-// No Qt type appears in these headers; Qt stays inside platform/.
+// No Qt type appears in these headers; Qt stays inside platform/. Every user-interface
+// operation, reads included, raises ThreadAccessingUIException off the main thread; Val, Str
+// and Date are values, usable on any thread.
 //
 //   object.h          class records, objects, casts, event dispatch by record
 //   property.h        property blocks, set by name in order, checked by kind

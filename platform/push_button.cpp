@@ -28,7 +28,10 @@ QWidget* PushButton::CreateWidget(QWidget* parent) {
   return button;
 }
 
-std::string PushButton::Caption() const { return detail::ToStdString(static_cast<QPushButton*>(Widget())->text()); }
+std::string PushButton::Caption() const {
+  detail::RequireMainThread();
+  return detail::ToStdString(static_cast<QPushButton*>(Widget())->text());
+}
 
 void PushButton::Push() {
   detail::RequireMainThread();

@@ -178,6 +178,7 @@ void RuntimeRun() {
 }
 
 void Quit(int exitCode) {
+  detail::RequireMainThread();
   RuntimeState& state = State();
   state.exitCode = exitCode;
   state.quitPending = true;

@@ -26,16 +26,22 @@ const ClassRecord& Timer::Lookup() {
 Timer::Timer() : impl_(std::make_unique<Impl>()) {}
 Timer::~Timer() = default;
 
-std::int64_t Timer::Period() const { return impl_->period; }
-std::int64_t Timer::RunMode() const { return impl_->mode; }
-bool Timer::Armed() const { return impl_->timer != nullptr && impl_->timer->isActive(); }
+std::int64_t Timer::Period() const { return detail::ReadOnMainThread(impl_->period); }
+std::int64_t Timer::RunMode() const { return detail::ReadOnMainThread(impl_->mode); }
+bool Timer::Armed() const {
+  detail::RequireMainThread();
+  return impl_->timer != nullptr && impl_->timer->isActive();
+}
 
+// The setters check the thread before they change anything, so a refused call leaves the timer as it was.
 void Timer::SetPeriod(std::int64_t ms) {
+  detail::RequireMainThread();
   impl_->period = ms;
   if (impl_->mode != 0) Arm();
 }
 
 void Timer::SetRunMode(std::int64_t mode) {
+  detail::RequireMainThread();
   if (mode < 0 || mode > 2) throw PropertyException("Timer.RunMode must be 0, 1 or 2");
   impl_->mode = mode;
   Arm();

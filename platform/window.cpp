@@ -167,9 +167,13 @@ void Window::Close() {
   if (impl_->host != nullptr) static_cast<detail::WindowWidget*>(impl_->host.get())->CloseByProgram();
 }
 
-bool Window::Visible() const { return impl_->host != nullptr && impl_->host->isVisible(); }
+bool Window::Visible() const {
+  detail::RequireMainThread();
+  return impl_->host != nullptr && impl_->host->isVisible();
+}
 
 std::string Window::Title() const {
+  detail::RequireMainThread();
   const PropertyValue* v = Property("Title");
   return v != nullptr ? v->Text() : std::string();
 }
@@ -198,26 +202,36 @@ void Window::AddControl(const std::string& name, std::shared_ptr<Object> control
 }
 
 Object* Window::ControlByName(std::string_view name) const {
+  detail::RequireMainThread();
   for (const auto& [controlName, control] : impl_->controls)
     if (controlName == name) return control.get();
   return nullptr;
 }
 
-std::size_t Window::ControlCount() const { return impl_->controls.size(); }
+std::size_t Window::ControlCount() const {
+  detail::RequireMainThread();
+  return impl_->controls.size();
+}
 
 void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+  detail::RequireMainThread();
   impl_->menuHandlers.insert_or_assign(itemName, std::move(handler));
 }
 
-bool Window::HasMenuHandler(std::string_view itemName) const { return impl_->menuHandlers.contains(itemName); }
+bool Window::HasMenuHandler(std::string_view itemName) const {
+  detail::RequireMainThread();
+  return impl_->menuHandlers.contains(itemName);
+}
 
 void Window::ChooseMenuItem(MenuItem& item) {
+  detail::RequireMainThread();
   auto it = impl_->menuHandlers.find(item.Name());
   if (it != impl_->menuHandlers.end() && it->second()) return;
   item.BuiltInAction(*this);
 }
 
 void Window::EnableMenuItems() {
+  detail::RequireMainThread();
   Application* app = GetAppObject();
   if (app == nullptr || app->MenuBar() == nullptr) return;
   std::function<void(MenuItem&)> reset = [&](MenuItem& item) {
@@ -230,6 +244,7 @@ void Window::EnableMenuItems() {
 }
 
 std::shared_ptr<Window> GetImplicitWindow(std::string_view className) {
+  detail::RequireMainThread();
   auto it = Registry().find(className);
   return it == Registry().end() ? nullptr : it->second;
 }

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace platform {
 class Object;
@@ -12,6 +13,18 @@ namespace platform::detail {
 
 // Raises ThreadAccessingUIException when called off the main thread.
 void RequireMainThread();
+
+// A field of a user-interface object, read or written on the main thread only.
+template <class T>
+const T& ReadOnMainThread(const T& field) {
+  RequireMainThread();
+  return field;
+}
+template <class T, class V>
+void WriteOnMainThread(T& field, V&& value) {
+  RequireMainThread();
+  field = std::forward<V>(value);
+}
 
 // Runs program code on behalf of Qt. Nothing escapes: an error goes to UnhandledException.
 // `keepAlive` is held for the call, so a handler may close the window it runs in.

@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
+#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -165,23 +166,84 @@ TEST(ClassRecord, HandlesTheEventsItsBaseBinds) {
             std::optional<bool>(true));
 }
 
-// User-interface calls from another thread raise instead of touching Qt off its thread.
+// Every user-interface operation, reads included, raises when called from another thread, and
+// raises before it changes anything. Val, Str and Date are values, usable on any thread.
+
+// What the rows act on, each reached on the main thread beforehand, so that a row's one call is
+// the only platform operation its worker thread makes.
+struct Subjects {
+  TestWnd& window;
+  platform::TextField& field;
+  platform::PushButton& button;
+  platform::Label& label;
+  platform::Canvas& canvas;
+  platform::Timer& timer;
+  platform::TextField& unbuilt;  // allocated by the window, not yet constructed
+  platform::Application& app;
+  platform::MenuBar& bar;
+  platform::MenuItem& item;  // in the bar's one menu
+  platform::FileType& type;  // registered
+};
+
+// Everything a row could change, read on the main thread.
+std::string Snapshot(const Subjects& s) {
+  std::ostringstream out;
+  out << "window visible " << s.window.Visible() << ", title " << s.window.Title() << ", controls "
+      << s.window.ControlCount() << ", handler " << s.window.HasMenuHandler("FileOpen") << ", registered "
+      << (platform::GetImplicitWindow(s.window.Class().name).get() == &s.window) << ", events "
+      << s.window.controlEvents.size() << "; field \"" << s.field.Text() << "\" visible " << s.field.Visible()
+      << " enabled " << s.field.Enabled() << "; caption " << s.button.Caption() << "; label " << s.label.Value()
+      << "; backdrop " << (s.canvas.Backdrop() != nullptr) << "; timer " << s.timer.Period() << " ms mode "
+      << s.timer.RunMode() << "; menus " << s.bar.Count() << " installed " << (s.app.MenuBar().get() == &s.bar)
+      << "; item " << s.item.Name() << " \"" << s.item.Value() << "\" auto " << s.item.AutoEnabled() << " visible "
+      << s.item.Visible() << " shortcut " << s.item.Shortcut() << " enabled " << s.item.Enabled() << " children "
+      << s.item.Count() << "; file type " << s.type.Name() << " registered " << s.type.Registered() << " of "
+      << platform::RegisteredFileTypes().size() << "; exit status " << platform::RuntimeExit();
+  return out.str();
+}
 
 struct ThreadRow {
   const char* name;
-  void (*call)(TestWnd& window);
+  void (*call)(Subjects& s);
 };
 
 class OffMainThread : public gui_test::WatchedTableTest<ThreadRow> {};
 
-TEST_P(OffMainThread, RaisesThreadAccessingUIException) {
-  ScopedWindow<TestWnd> w({{"Visible", false}},
-                          {Field("NameFld"), Button("OkBtn"), {.name = "Title", .cls = &platform::Canvas::Lookup}});
+TEST_P(OffMainThread, RaisesThreadAccessingUIExceptionAndChangesNothing) {
+  auto bar = New<platform::MenuBar>();
+  auto file = Item("FileMenu", "File");
+  file->AddMenu(Item("FileOpen", "Open", false, "Cmd+O"));
+  bar->AddMenu(file);
+  auto app = New<platform::Application>();
+  ScopedApp registered(app, bar);
+  ScopedWindow<TestWnd> w({{"Visible", false}, {"Title", "Test"}},
+                          {Field("NameFld"),
+                           Button("OkBtn"),
+                           Text("NoteLbl", {{"Value", "note"}}),
+                           {.name = "Title", .cls = &platform::Canvas::Lookup},
+                           Clock("Timer1", {{"Period", 5000}, {"RunMode", 0}})});
   w.Open();
+  auto unbuilt = std::static_pointer_cast<platform::TextField>(w->New(platform::TextField::Lookup()));
+  auto type = New<platform::FileType>();
+  type->SetName("text");
+  (void)static_cast<std::string>(*type);
+  Subjects s{*w,
+             w->Get<platform::TextField>("NameFld"),
+             w->Get<platform::PushButton>("OkBtn"),
+             w->Get<platform::Label>("NoteLbl"),
+             w->Get<platform::Canvas>("Title"),
+             w->Get<platform::Timer>("Timer1"),
+             *unbuilt,
+             *app,
+             *bar,
+             file->Item(0),
+             *type};
+  const std::string before = Snapshot(s);
+
   std::exception_ptr error;
   std::thread worker([&] {
     try {
-      GetParam().call(*w);
+      GetParam().call(s);
     } catch (...) {
       error = std::current_exception();
     }
@@ -189,32 +251,84 @@ TEST_P(OffMainThread, RaisesThreadAccessingUIException) {
   worker.join();
   ASSERT_NE(error, nullptr) << "the call returned normally";
   EXPECT_THROW(std::rethrow_exception(error), platform::ThreadAccessingUIException);
-  EXPECT_FALSE(w->Visible());
-  EXPECT_THAT(w->controlEvents, IsEmpty());
+  EXPECT_EQ(Snapshot(s), before);
+  EXPECT_TRUE(watchdog.NoBox());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Calls, OffMainThread,
-    testing::Values(
-        ThreadRow{"window_show", [](TestWnd& w) { w.Show(); }}, ThreadRow{"window_hide", [](TestWnd& w) { w.Hide(); }},
-        ThreadRow{"window_close", [](TestWnd& w) { w.Close(); }},
-        ThreadRow{"window_construction",
-                  [](TestWnd&) {
-                    std::static_pointer_cast<BareWnd>(platform::RuntimeNewObject(BareWnd::Lookup()))->Constructor();
-                  }},
-        ThreadRow{"control_set_focus", [](TestWnd& w) { w.Get<platform::TextField>("NameFld").SetFocus(); }},
-        ThreadRow{"control_set_visible", [](TestWnd& w) { w.Get<platform::TextField>("NameFld").SetVisible(false); }},
-        ThreadRow{"field_set_text", [](TestWnd& w) { w.Get<platform::TextField>("NameFld").SetText("1999"); }},
-        ThreadRow{"field_read_text", [](TestWnd& w) { (void)w.Get<platform::TextField>("NameFld").Text(); }},
-        ThreadRow{"canvas_backdrop", [](TestWnd& w) { w.Get<platform::Canvas>("Title").SetBackdrop(nullptr); }},
-        ThreadRow{"button_push", [](TestWnd& w) { w.Get<platform::PushButton>("OkBtn").Push(); }},
-        ThreadRow{"property_block",
-                  [](TestWnd& w) {
-                    platform::SetProperties(w.Get<platform::PushButton>("OkBtn"), {{"Caption", "x"}});
-                  }},
-        ThreadRow{"message_box", [](TestWnd&) { platform::MsgBox("from a worker"); }},
-        ThreadRow{"event_loop", [](TestWnd&) { platform::RuntimeRun(); }}),
-    RowName());
+const ThreadRow kCalls[] = {
+    // Windows and their registry.
+    {"window_construction",
+     [](Subjects&) {
+       std::static_pointer_cast<BareWnd>(platform::RuntimeNewObject(BareWnd::Lookup()))->Constructor();
+     }},
+    {"window_show", [](Subjects& s) { s.window.Show(); }},
+    {"window_hide", [](Subjects& s) { s.window.Hide(); }},
+    {"window_close", [](Subjects& s) { s.window.Close(); }},
+    {"window_visible", [](Subjects& s) { (void)s.window.Visible(); }},
+    {"window_title", [](Subjects& s) { (void)s.window.Title(); }},
+    {"window_new_control", [](Subjects& s) { (void)s.window.New(platform::Label::Lookup()); }},
+    {"window_add_control",
+     [](Subjects& s) { s.window.AddControl("ExtraLbl", platform::RuntimeNewObject(platform::Label::Lookup())); }},
+    {"window_control_by_name", [](Subjects& s) { (void)s.window.ControlByName("NameFld"); }},
+    {"window_add_menu_handler", [](Subjects& s) { s.window.AddMenuHandler("FileOpen", [] { return true; }); }},
+    {"window_choose_menu_item", [](Subjects& s) { s.window.ChooseMenuItem(s.item); }},
+    {"window_enable_menu_items", [](Subjects& s) { s.window.EnableMenuItems(); }},
+    {"implicit_window_lookup", [](Subjects& s) { (void)platform::GetImplicitWindow(s.window.Class().name); }},
+    // Controls.
+    {"control_construction", [](Subjects& s) { s.unbuilt.Constructor(); }},
+    {"control_set_focus", [](Subjects& s) { s.field.SetFocus(); }},
+    {"control_visible", [](Subjects& s) { (void)s.field.Visible(); }},
+    {"control_set_visible", [](Subjects& s) { s.field.SetVisible(false); }},
+    {"control_enabled", [](Subjects& s) { (void)s.field.Enabled(); }},
+    {"control_add_event_handler",
+     [](Subjects& s) { platform::RuntimeAddEventHandler(s.button, "Action", [](platform::Control&) {}); }},
+    {"property_block",
+     [](Subjects& s) {
+       platform::SetProperties(s.button, {{"Caption", "x"}});
+     }},
+    {"field_text", [](Subjects& s) { (void)s.field.Text(); }},
+    {"field_set_text", [](Subjects& s) { s.field.SetText("1999"); }},
+    {"button_caption", [](Subjects& s) { (void)s.button.Caption(); }},
+    {"button_push", [](Subjects& s) { s.button.Push(); }},
+    {"label_value", [](Subjects& s) { (void)s.label.Value(); }},
+    {"canvas_backdrop", [](Subjects& s) { (void)s.canvas.Backdrop(); }},
+    {"canvas_set_backdrop", [](Subjects& s) { s.canvas.SetBackdrop(nullptr); }},
+    {"timer_period", [](Subjects& s) { (void)s.timer.Period(); }},
+    {"timer_run_mode", [](Subjects& s) { (void)s.timer.RunMode(); }},
+    {"timer_set_period", [](Subjects& s) { s.timer.SetPeriod(20); }},
+    {"timer_set_run_mode", [](Subjects& s) { s.timer.SetRunMode(1); }},
+    // Menus.
+    {"application_menu_bar", [](Subjects& s) { (void)s.app.MenuBar(); }},
+    {"application_set_menu_bar", [](Subjects& s) { s.app.SetMenuBar(nullptr); }},
+    {"menu_item_name", [](Subjects& s) { (void)s.item.Name(); }},
+    {"menu_item_set_name", [](Subjects& s) { s.item.SetName("Renamed"); }},
+    {"menu_item_caption", [](Subjects& s) { (void)s.item.Value(); }},
+    {"menu_item_set_caption", [](Subjects& s) { s.item.SetValue("Renamed"); }},
+    {"menu_item_auto_enabled", [](Subjects& s) { (void)s.item.AutoEnabled(); }},
+    {"menu_item_set_auto_enabled", [](Subjects& s) { s.item.SetAutoEnabled(true); }},
+    {"menu_item_visible", [](Subjects& s) { (void)s.item.Visible(); }},
+    {"menu_item_set_visible", [](Subjects& s) { s.item.SetVisible(false); }},
+    {"menu_item_shortcut", [](Subjects& s) { (void)s.item.Shortcut(); }},
+    {"menu_item_set_shortcut", [](Subjects& s) { s.item.SetShortcut("Cmd+P"); }},
+    {"menu_item_enabled", [](Subjects& s) { (void)s.item.Enabled(); }},
+    {"menu_item_set_enabled", [](Subjects& s) { s.item.SetEnabled(true); }},
+    {"menu_add_menu", [](Subjects& s) { s.bar.AddMenu(New<platform::MenuItem>()); }},
+    {"menu_count", [](Subjects& s) { (void)s.bar.Count(); }},
+    {"menu_item_at", [](Subjects& s) { (void)s.bar.Item(0); }},
+    {"menu_child", [](Subjects& s) { (void)s.bar.Child("FileMenu"); }},
+    {"menu_lookup", [](Subjects& s) { (void)s.bar.Lookup("FileOpen"); }},
+    // Values, pictures, file types and the runtime.
+    {"message_box", [](Subjects&) { platform::MsgBox("from a worker"); }},
+    {"picture_from_app", [](Subjects&) { (void)platform::Picture::OpenFromApp("Quillet.png"); }},
+    {"file_type_registration", [](Subjects& s) { (void)static_cast<std::string>(s.type); }},
+    {"file_type_setter", [](Subjects& s) { s.type.SetMacType("TEXT"); }},
+    {"file_type_registered", [](Subjects& s) { (void)s.type.Registered(); }},
+    {"registered_file_types", [](Subjects&) { (void)platform::RegisteredFileTypes(); }},
+    {"framework_initialization", [](Subjects&) { platform::RunFrameworkInitialization([] {}); }},
+    {"event_loop", [](Subjects&) { platform::RuntimeRun(); }},
+    {"quit", [](Subjects&) { platform::Quit(5); }},
+};
+INSTANTIATE_TEST_SUITE_P(Calls, OffMainThread, testing::ValuesIn(kCalls), RowName());
 
 // Start-up and shut-down.
 
