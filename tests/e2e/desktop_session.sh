@@ -1,12 +1,15 @@
 # Sourced by the end-to-end scripts: a private Xvfb display, the program started on it, and
 # what a user does there with real (XTEST) keyboard and mouse input, reading results back
-# through the clipboard. The sourcing script sets `program` first. Sourcing checks it and the
-# tools (exit 77 when one is missing, which ctest reports as a skip), makes a work folder and
-# starts the display; whatever was started is ended when the script exits.
+# through the clipboard. The sourcing script sets `program` before it starts the program; it
+# may name further tools it needs in `session_tools`. Sourcing checks the tools (exit 77 when
+# one is missing, which ctest reports as a skip; `missing_tool_status` may say otherwise), makes
+# a work folder and starts the display; whatever was started is ended when the script exits.
 
-[ -x "$program" ] || { echo "FAIL: $program is not an executable"; exit 1; }
-for tool in Xvfb xdotool xclip awk; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+for tool in Xvfb xdotool xclip awk ${session_tools:-}; do
+  command -v "$tool" >/dev/null 2>&1 || {
+    [ "${missing_tool_status:-77}" = 77 ] && echo "SKIP: $tool is not installed" || echo "FAIL: $tool is not installed"
+    exit "${missing_tool_status:-77}"
+  }
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tavrel-e2e.XXXXXX")
@@ -109,8 +112,10 @@ wait_for_only_window() {
   return 1
 }
 
+# From the root folder, so that nothing the program reads is found through the working folder.
 start_program() {
-  "$program" >"$work/app.log" 2>&1 &
+  [ -x "$program" ] || fail "$program is not an executable"
+  (cd / && exec "$program") >"$work/app.log" 2>&1 &
   app_pid=$!
   started=$(now)
   start_day=$(date +%Y-%-m-%-d)

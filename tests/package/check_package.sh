@@ -9,26 +9,11 @@
 set -u
 
 build=${1:?usage: $0 BUILD_DIR}
-for tool in cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli Xvfb xdotool xprop xwd od awk; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed" >&2; exit 1; }
-done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/tavrel-package.XXXXXX")
-xvfb_pid=
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill -KILL "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-fail() {
-  echo "FAIL: $*" >&2
-  [ -s "$work/app.log" ] && { echo "--- program output ---" >&2; cat "$work/app.log" >&2; }
-  exit 1
-}
+# A missing tool fails here: CI installs them all, and a skipped package check would pass unseen.
+session_tools="cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli xprop xwd od"
+missing_tool_status=1
+. "$(dirname "$0")/../e2e/desktop_session.sh"
+scenario "the Debian package"
 
 # Pixels of the window that are clearly teal or blue, the colours of the pictures' wordmark and
 # icon. The window's white ground and grey notice have none, so a window whose pictures did not
@@ -82,37 +67,10 @@ report=$(desktop-file-validate "$entry" 2>&1)
 echo "desktop-file-validate $(basename "$entry"): clean"
 appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate $(basename "$metainfo")"
 
-# --- the unpacked program on a display of its own ---
-exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec {display_fd}>&-
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display number within 10 s"
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-# From another folder, so nothing is found by the working directory.
-(cd / && exec "$root/usr/bin/tavrel") >"$work/app.log" 2>&1 &
-app_pid=$!
-about=
-for _ in $(seq 150); do
-  kill -0 "$app_pid" 2>/dev/null || fail "the unpacked program ended before its About window showed"
-  for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-    [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry:/ { print $2 }')" = 388x202 ] && about=$w
-  done
-  [ -n "$about" ] && break
-  sleep 0.1
-done
-[ -n "$about" ] || fail "no 388x202 About window within 15 s"
+# --- the unpacked program, on the session's own display ---
+program=$root/usr/bin/tavrel
+start_program
+about=$(find_about 15) || fail "no lone 388x202 About window within 15 s; visible: $(describe)"
 echo "the unpacked program shows its About window ($about)"
 # The pictures came from the unpacked folder: the window shows their teal and blue.
 for _ in $(seq 50); do
@@ -130,19 +88,5 @@ echo "WM_CLASS class \"$wm_class\", desktop entry StartupWMClass \"$startup_clas
 [ -n "$wm_class" ] && [ "$wm_class" = "$startup_class" ] || fail "the window's class does not match the desktop entry"
 xprop -id "$about" -notype 32c _NET_WM_ICON | grep -q '^_NET_WM_ICON = [1-9]' || fail "the About window carries no icon"
 
-# No window manager gives the focus, so the window is focused first.
-xdotool windowfocus --sync "$about" || fail "could not focus the About window"
-sleep 0.2
-xdotool key ctrl+q
-for _ in $(seq 100); do
-  state=$(awk '{ print $3 }' "/proc/$app_pid/stat" 2>/dev/null)
-  [ -z "$state" ] || [ "$state" = Z ] && break
-  sleep 0.1
-done
-[ -z "$state" ] || [ "$state" = Z ] || fail "the program did not end within 10 s of Ctrl+Q"
-wait "$app_pid"
-status=$?
-app_pid=
-[ "$status" = 0 ] || fail "exit status $status after Ctrl+Q, expected 0"
-echo "Ctrl+Q ended the unpacked program with status 0"
+quit_with_ctrl_q "$about"
 echo "PASS: package $(basename "$deb")"
