@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/object.h"
+#include "platform/values.h"
 
 namespace platform {
 
@@ -19,11 +20,12 @@ struct VersionData {
 
 // How the desktop knows the program's windows: the id of its desktop entry (the entry's file name
 // without ".desktop"), by which task bars and window switchers match the windows to the entry,
-// and the picture in the resources folder that every window carries as its icon. The platform
-// takes it when the framework starts (RunFrameworkInitialization).
+// and the picture that every window carries as its icon, asked of its accessor so that a picture a
+// window shows too is read only once. The platform takes it when the framework starts
+// (RunFrameworkInitialization).
 struct DesktopIdentity {
   std::string desktopEntryId;
-  std::string iconPicture;
+  PictureAccessor icon = nullptr;
 };
 
 class Application : public Object {

@@ -52,6 +52,9 @@ class Picture : public Object {
   std::unique_ptr<Impl> impl_;
 };
 
+// A picture by its program's accessor, which loads it on first use and keeps it.
+using PictureAccessor = std::shared_ptr<Picture> (*)();
+
 // The resources folder beside the executable, in the build tree and an installed tree alike.
 std::filesystem::path ResourcesFolder();
 

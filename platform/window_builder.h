@@ -19,8 +19,6 @@
 
 namespace platform {
 
-using PictureAccessor = std::shared_ptr<Picture> (*)();
-
 struct EventWiring {
   std::string event;
   std::function<Delegate(Window&)> makeDelegate;

@@ -13,9 +13,8 @@ void ApplyDesktopIdentity(const DesktopIdentity& identity) {
   // Without a GUI application there are no windows, and a pixmap may not even be made.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return;
   if (!identity.desktopEntryId.empty()) QGuiApplication::setDesktopFileName(ToQString(identity.desktopEntryId));
-  if (identity.iconPicture.empty()) return;
-  // Read as the windows' pictures are, so the icon loads no image-format plugin either.
-  if (std::shared_ptr<Picture> icon = Picture::OpenFromApp(identity.iconPicture))
+  if (identity.icon == nullptr) return;
+  if (std::shared_ptr<Picture> icon = identity.icon())
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon->impl().image)));
 }
 
