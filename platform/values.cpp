@@ -78,15 +78,16 @@ struct Registration {
   bool Of(const FileType& candidate) const { return type.lock().get() == &candidate; }
 };
 
-std::vector<Registration>& FileTypeRegistry() {
+// The registrations of the types still there: a type that is gone counts as withdrawn, and its
+// registration is dropped here, the one place that looks.
+std::vector<Registration>& LiveRegistrations() {
   static std::vector<Registration> registry;
+  std::erase_if(registry, [](const Registration& r) { return r.type.expired(); });
   return registry;
 }
 
-// Withdraws the type's registration, and with it those of types that are gone.
-void Withdraw(const FileType* type) {
-  std::erase_if(FileTypeRegistry(),
-                [&](const Registration& r) { return r.type.expired() || (type != nullptr && r.Of(*type)); });
+void Withdraw(const FileType& type) {
+  std::erase_if(LiveRegistrations(), [&](const Registration& r) { return r.Of(type); });
 }
 }  // namespace
 
@@ -98,7 +99,7 @@ const ClassRecord& FileType::Lookup() {
 template <class T>
 void FileType::Set(T& field, T value) {
   detail::RequireMainThread();
-  Withdraw(this);
+  Withdraw(*this);
   field = std::move(value);
 }
 
@@ -113,24 +114,20 @@ void FileType::SetUTI(std::string v) { Set(reg_.uti, std::move(v)); }
 
 bool FileType::Registered() const {
   detail::RequireMainThread();
-  const auto& registry = FileTypeRegistry();
+  const auto& registry = LiveRegistrations();
   return std::any_of(registry.begin(), registry.end(), [this](const Registration& r) { return r.Of(*this); });
 }
 
 FileType::operator std::string() {
-  if (!Registered()) {
-    Withdraw(nullptr);
-    // shared_from_this: only a type the runtime made, and so can watch, is registered.
-    FileTypeRegistry().push_back({shared_from_this(), reg_});
-  }
+  // shared_from_this: only a type the runtime made, and so can watch, is registered.
+  if (!Registered()) LiveRegistrations().push_back({shared_from_this(), reg_});
   return reg_.name;
 }
 
 std::vector<FileTypeRegistration> RegisteredFileTypes() {
   detail::RequireMainThread();
   std::vector<FileTypeRegistration> out;
-  for (const Registration& r : FileTypeRegistry())
-    if (!r.type.expired()) out.push_back(r.declared);
+  for (const Registration& r : LiveRegistrations()) out.push_back(r.declared);
   return out;
 }
 

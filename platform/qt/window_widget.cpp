@@ -30,6 +30,7 @@ bool PressStandardButton(Window& window, int key) {
   }
   return false;
 }
+
 bool IsModifierKey(int key) {
   switch (key) {
     case Qt::Key_Shift:
