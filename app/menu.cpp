@@ -3,7 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "app/tavrel.h"
 #include "platform/runtime.h"
+#include "ui/about_item.h"
 
 namespace Menu {
 
@@ -11,8 +13,8 @@ namespace {
 constexpr const char* kClassName = "Menu.Menu";
 
 struct ItemRow {
-  int builder;                 // which of Untitled0 to Untitled3 builds it
-  const char* parent;          // nullptr: a top-level menu
+  int builder;         // which of Untitled0 to Untitled3 builds it
+  const char* parent;  // nullptr: a top-level menu
   const platform::ClassRecord& (*cls)();
   const char* name;
   const char* caption;
@@ -102,3 +104,10 @@ std::shared_ptr<class Menu> Menu() {
 }
 
 }  // namespace Menu
+
+// Nothing is kept: the item is found again in the installed menu bar on every call.
+platform::AppleMenuItem& AboutTavrel() {
+  const auto& bar = App().MenuBar();
+  if (bar == nullptr) throw platform::NilObjectException("the application has no menu bar to find the About item in");
+  return platform::RuntimeCheckCast<platform::AppleMenuItem>(bar->Lookup("AboutTavrel"));
+}

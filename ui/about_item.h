@@ -1,8 +1,9 @@
 #pragma once
 // The About menu item, found by its name in the application's installed menu bar.
 //
-// It lives here and not with the menu bar because the windows may not reach into the
-// application layer: the platform's application object and its menu bar are all it needs.
+// The menu bar and the application object belong to the application layer, which defines this
+// with them (app/menu.cpp); the calculator window, which enables the item, declares here what
+// it needs, so that no include of the window layer points up at the application layer.
 
 #include "platform/menu.h"
 

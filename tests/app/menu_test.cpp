@@ -110,6 +110,14 @@ TEST(AboutItem, WithoutAnApplicationObjectOrItsMenuBarIsAnError) {
   EXPECT_THROW(AboutTavrel(), platform::NilObjectException) << "no application object";
   const app_test::RegisteredApp withoutBar(/*withMenuBar=*/false);
   EXPECT_THROW(AboutTavrel(), platform::NilObjectException) << "an application object without a menu bar";
+
+  auto bar = std::static_pointer_cast<platform::MenuBar>(platform::RuntimeNewObject(platform::MenuBar::Lookup()));
+  withoutBar.app().SetMenuBar(bar);
+  EXPECT_THROW(AboutTavrel(), platform::NilObjectException) << "a menu bar without the item";
+  auto plain = std::static_pointer_cast<platform::MenuItem>(platform::RuntimeNewObject(platform::MenuItem::Lookup()));
+  plain->SetName("AboutTavrel");
+  bar->AddMenu(plain);
+  EXPECT_THROW(AboutTavrel(), platform::IllegalCastException) << "an item of that name but of another class";
 }
 
 TEST(ApplicationObject, AppGivesTheRegisteredObjectOnEveryCall) {

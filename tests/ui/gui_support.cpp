@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-#include "platform/application.h"
-#include "platform/menu.h"
+#include "app/menu.h"
+#include "app/tavrel.h"
 #include "platform/object.h"
 #include "platform/runtime.h"
 #include "ui/about_wnd.h"
@@ -47,17 +47,9 @@ FixedDay::~FixedDay() {
 }
 
 void RegisterTestApplication() {
-  auto about = NewObject<platform::AppleMenuItem>();
-  about->SetName("AboutTavrel");
-  about->SetValue("About Tavrel");
-  auto edit = NewObject<platform::MenuItem>();
-  edit->SetName("UntitledMenu0");
-  edit->SetValue("Edit");
-  edit->AddMenu(about);
-  auto bar = NewObject<platform::MenuBar>();
-  bar->AddMenu(edit);
-  auto app = NewObject<platform::Application>();
-  app->SetMenuBar(bar);
+  auto app = NewObject<Tavrel>();
+  app->Constructor();
+  app->SetMenuBar(Menu::Menu());
   platform::RuntimeRegisterAppObject(app);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the window tests share: a fixed day, the application object with its About item, and
+// What the window tests share: a fixed day, the application object with its menu bar, and
 // short ways to reach the widgets behind the controls. Modal boxes are gui_test::ModalWatchdog's.
 
 #include <QImage>
@@ -34,7 +34,7 @@ class FixedDay {
   bool hadPrevious_;
 };
 
-// The application object with a menu bar that holds the About item, as start-up installs it.
+// The application object with its menu bar, as start-up installs them.
 void RegisterTestApplication();
 
 // The About window built as at start-up and hidden, with its one-shot timer switched off so
