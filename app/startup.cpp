@@ -9,7 +9,6 @@
 #include "platform/runtime.h"
 #include "ui/about_wnd.h"
 #include "ui/control_wnd.h"
-#include "ui/pictures.h"
 #include "ui/wording.h"
 
 namespace app {
@@ -73,8 +72,6 @@ void NewAppInstance() {
   auto app = std::static_pointer_cast<Tavrel>(platform::RuntimeNewObject(Tavrel::Lookup()));
   app->Constructor();
   app->x_SetVersionData(3, 0, 0, 0, 3, std::string(ui::kAboutNoticeShort), "Tavrel", "Tavrel");
-  // The id the desktop entry is installed under, and the About window's icon for every window.
-  app->SetDesktopIdentity({.desktopEntryId = "org.tavrel.Tavrel", .icon = &x_Icon64::Icon64});
   std::shared_ptr<class Menu::Menu> bar = Menu::Menu();
   app->SetMenuBar(bar);
   platform::RuntimeRegisterAppObject(app);

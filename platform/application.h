@@ -18,16 +18,6 @@ struct VersionData {
   std::string LongVersion, ShortVersion, PackageInfo;
 };
 
-// How the desktop knows the program's windows: the id of its desktop entry (the entry's file name
-// without ".desktop"), by which task bars and window switchers match the windows to the entry,
-// and the picture that every window carries as its icon, asked of its accessor so that a picture a
-// window shows too is read only once. The platform takes it when the framework starts
-// (RunFrameworkInitialization).
-struct DesktopIdentity {
-  std::string desktopEntryId;
-  PictureAccessor icon = nullptr;
-};
-
 class Application : public Object {
  public:
   static const ClassRecord& Lookup();
@@ -39,9 +29,6 @@ class Application : public Object {
   const std::shared_ptr<platform::MenuBar>& MenuBar() const;
   virtual void SetMenuBar(std::shared_ptr<platform::MenuBar> bar);
 
-  const DesktopIdentity& Identity() const { return identity_; }
-  void SetDesktopIdentity(DesktopIdentity identity) { identity_ = std::move(identity); }
-
   // Must be switched on before the first window or picture exists.
   static void SetSupportsHiDPI(bool on);
   static bool SupportsHiDPI();
@@ -49,7 +36,6 @@ class Application : public Object {
  private:
   VersionData version_;
   std::shared_ptr<platform::MenuBar> menuBar_;
-  DesktopIdentity identity_;
 };
 
 }  // namespace platform

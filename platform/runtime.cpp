@@ -161,7 +161,7 @@ void RunFrameworkInitialization(void (*lateStartup)()) {
   if (auto* gui = qobject_cast<QApplication*>(QCoreApplication::instance())) gui->setQuitOnLastWindowClosed(false);
   if (state.app != nullptr && !state.app->Version().ShortVersion.empty())
     QCoreApplication::setApplicationName(QString::fromStdString(state.app->Version().ShortVersion));
-  if (state.app != nullptr) detail::ApplyDesktopIdentity(state.app->Identity());
+  detail::ApplyDesktopIdentity();
   lateStartup();
 }
 

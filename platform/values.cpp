@@ -46,11 +46,10 @@ std::filesystem::path ResourcesFolder() {
   return (error ? std::filesystem::current_path() : exe.parent_path()) / "resources";
 }
 
-std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
-  detail::RequireMainThread();
-  const std::filesystem::path path = ResourcesFolder() / std::string(fileName);
-  QFile file(QString::fromStdString(path.string()));
-  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+namespace detail {
+QImage ReadImage(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
   // PNG is the format of every picture we ship. Naming it spares Qt the probe by content, which
   // loads every image-format plugin at start-up; other files are still read by their content.
   static constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
@@ -58,7 +57,13 @@ std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
   QImageReader reader(&file, format);
   reader.setAutoDetectImageFormat(format.isEmpty());
   reader.setDecideFormatFromContent(format.isEmpty());
-  QImage image = reader.read();
+  return reader.read();
+}
+}  // namespace detail
+
+std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
+  detail::RequireMainThread();
+  QImage image = detail::ReadImage(QString::fromStdString((ResourcesFolder() / std::string(fileName)).string()));
   if (image.isNull()) return nullptr;
   auto picture = std::static_pointer_cast<Picture>(RuntimeNewObject(Lookup()));
   picture->impl_ = std::make_unique<Impl>(Impl{std::move(image)});

@@ -1,12 +1,11 @@
 #pragma once
-// Inside the platform only: the desktop identity handed to Qt.
-
-#include "platform/application.h"
+// Inside the platform only: how the desktop knows the program's windows.
 
 namespace platform::detail {
 
-// Names the desktop entry the windows belong to and gives every window the icon. A picture that
-// does not load leaves the windows with whatever icon the desktop gives them.
-void ApplyDesktopIdentity(const DesktopIdentity& identity);
+// Names the desktop entry the program is installed with, by which task bars and window switchers
+// match its windows to the entry, and gives every window the entry's icon as installed with the
+// program. Does nothing without Qt's GUI application.
+void ApplyDesktopIdentity();
 
 }  // namespace platform::detail

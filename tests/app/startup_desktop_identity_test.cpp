@@ -1,6 +1,7 @@
-// What the desktop shows of the running program: every window carries the application icon (the
-// task bar and the window switcher show it), and the program names the desktop entry that is
-// installed for it, so the desktop matches its windows to that entry.
+// What the desktop shows of the running program: every window carries the icon of the desktop
+// entry installed for it (the task bar and the window switcher show it), here the hicolor picture
+// that the build puts beside the program, and the program names that entry, so the desktop
+// matches its windows to it.
 
 #include <gtest/gtest.h>
 
@@ -28,14 +29,14 @@ struct Seen {
 };
 Seen seen;
 
-// "none", or how the icon differs from the About window's icon picture, or "the icon picture".
+// "none", or whether the icon is the entry's 64-pixel hicolor picture: "the entry's icon".
 std::string DescribeIcon(const QIcon& icon) {
   if (icon.isNull()) return "none";
   // Compared premultiplied, as a pixmap holds it.
-  const QImage expected =
-      QImage(TAVREL_PICTURE_SOURCE_DIR "/Icon64", "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage expected = QImage(TAVREL_ICON_SOURCE_DIR "/64x64/apps/" TAVREL_DESKTOP_ENTRY_ID ".png", "PNG")
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QImage shown = icon.pixmap(expected.size()).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return shown == expected ? "the icon picture" : "another picture";
+  return shown == expected ? "the entry's icon" : "another picture";
 }
 
 // Once the About window is up: the calculator window is built as the hand-over builds it, and both
@@ -60,8 +61,9 @@ TEST(Startup, EveryWindowCarriesTheApplicationIconAndNamesTheInstalledDesktopEnt
   EXPECT_EQ(app::main(), 0);
 
   ASSERT_TRUE(seen.looked);
-  EXPECT_EQ(seen.aboutIcon, "the icon picture");
-  EXPECT_EQ(seen.calculatorIcon, "the icon picture");
+  EXPECT_EQ(seen.aboutIcon, "the entry's icon");
+  EXPECT_EQ(seen.calculatorIcon, "the entry's icon");
+  EXPECT_EQ(seen.desktopEntryId, TAVREL_DESKTOP_ENTRY_ID);
   EXPECT_TRUE(
       QFileInfo::exists(QString::fromStdString(TAVREL_DESKTOP_ENTRY_DIR "/" + seen.desktopEntryId + ".desktop")))
       << "no desktop entry is installed under the id \"" << seen.desktopEntryId << "\"";

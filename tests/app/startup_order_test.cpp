@@ -1,18 +1,19 @@
 // Start-up in the order its pieces depend on: the file types, then the application object
 // with its version data and its menu bar, then its registration, and only then the About
-// window, which is the one window when the event loop starts. Then what start-up leaves: the
-// file types as the platform holds them, the version data, the one menu bar.
+// window, which is the one window when the event loop starts and the first to read a picture.
+// Then what start-up leaves: the file types as the platform holds them, the version data, the
+// one menu bar.
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
-#include <gtest/gtest.h>
 
 #include "app/menu.h"
 #include "app/tavrel.h"
@@ -110,13 +111,21 @@ void LookAfterStartup() {
 // started, and the quit.
 void WindowOpened(platform::Object& object) {
   auto& window = static_cast<platform::Window&>(object);
-  Log().push_back(object.Class().name + " opened " + (window.Visible() ? "visible" : "hidden") + ", " +
-                  Registration());
+  Log().push_back(object.Class().name + " opened " + (window.Visible() ? "visible" : "hidden") + ", " + Registration());
   static bool posted = false;
   if (!std::exchange(posted, true)) QTimer::singleShot(0, &LookAfterStartup);
 }
 
 void FinalizersRun() { Log().push_back("finalisers run"); }
+
+// Pictures belong to the windows that show them: read while a window is built (it has its Qt
+// window then, but is registered only once built), never before.
+std::shared_ptr<platform::Object> PictureRead() {
+  const bool aboutBeingBuilt = qApp != nullptr && !QApplication::topLevelWidgets().isEmpty() &&
+                               platform::GetImplicitWindow("AboutWnd.AboutWnd") == nullptr;
+  Log().push_back(aboutBeingBuilt ? "picture read while the About window is built" : "picture read, no window built");
+  return std::make_shared<platform::Picture>();
+}
 
 TEST(Startup, RegistersFileTypesThenTheApplicationObjectThenOpensTheAboutWindow) {
   platform::RuntimeRegisterClass({.name = "Tavrel", .base = &platform::Application::Lookup(), .make = [] {
@@ -129,6 +138,7 @@ TEST(Startup, RegistersFileTypesThenTheApplicationObjectThenOpensTheAboutWindow)
                                   }});
   platform::RuntimeRegisterClass(
       {.name = "Menu.Menu", .base = &platform::MenuBar::Lookup(), .make = platform::MakerOf<SpyMenu>()});
+  platform::RuntimeRegisterClass({.name = "Picture", .make = &PictureRead});
   app_test::RegisterWindowRecordReportingOpen(&WindowOpened);
   platform::RuntimeAddFinalizer(&FinalizersRun);
   app_test::UseOffscreenUnlessTold();
@@ -141,6 +151,8 @@ TEST(Startup, RegistersFileTypesThenTheApplicationObjectThenOpensTheAboutWindow)
                        "version data set, app not registered",
                        "menu bar built, app not registered",
                        "menu bar installed with 4 menus, app not registered",
+                       "picture read while the About window is built",
+                       "picture read while the About window is built",
                        "AboutWnd.AboutWnd opened visible, app registered",
                        "finalisers run",
                    }));
