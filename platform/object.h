@@ -40,6 +40,10 @@ struct ThreadAccessingUIException : RuntimeException {
 struct PropertyException : RuntimeException {
   using RuntimeException::RuntimeException;
 };
+// No display to show windows on; the message names the display, or says that none is set.
+struct NoDisplayException : RuntimeException {
+  using RuntimeException::RuntimeException;
+};
 
 // The signatures a bound event can have; which one an event uses is fixed by the event.
 using PlainHandler = std::function<void(Object&)>;
@@ -115,7 +119,8 @@ T& RuntimeCheckCast(const std::shared_ptr<Object>& object) {
 // Event bindings from member functions, for class records.
 template <class C>
 EventBinding BindEvent(std::string event, std::string operation, void (C::*method)()) {
-  return {std::move(event), std::move(operation), PlainHandler([method](Object& o) { (static_cast<C&>(o).*method)(); })};
+  return {std::move(event), std::move(operation),
+          PlainHandler([method](Object& o) { (static_cast<C&>(o).*method)(); })};
 }
 template <class C>
 EventBinding BindEvent(std::string event, std::string operation, bool (C::*method)(const std::string&)) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 #include <thread>
@@ -14,6 +15,7 @@
 #include "platform/object.h"
 #include "platform/qt/desktop_identity.h"
 #include "platform/qt/dispatch.h"
+#include "platform/qt/display.h"
 #include "platform/values.h"
 #include "platform/window.h"
 
@@ -60,25 +62,42 @@ void ShowErrorBox(const std::string& what) {
                         QString::fromUtf8("An unexpected error occurred:\n\n") + QString::fromStdString(what));
 }
 
-// Whether Qt would find a screen for a box: a display is named or a platform chosen outright.
-// Without one, making a QApplication would abort the process.
-bool DisplayNamed() {
-  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+// A line on standard error in the form of the system's own tools: the program's name first.
+void TellStandardError(const std::string& what) {
+  std::cerr << program_invocation_short_name << ": " << what << std::endl;
+}
+
+bool IsNoDisplay(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const NoDisplayException&) {
+    return true;
+  } catch (...) {
+    return false;
+  }
 }
 
 void DefaultUnhandledException(std::exception_ptr error) {
   const std::string what = Describe(error);
-  std::cerr << "unhandled error: " << what << std::endl;
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-    ShowErrorBox(what);
-  } else if (QCoreApplication::instance() == nullptr && DisplayNamed()) {
-    // The error came before start-up made Qt's application, as when the menu bar cannot be
-    // built: one lives for the box alone, so a user who started the program from a desktop
-    // still sees why it did not open.
-    QApplication forTheBox(qtArgc, qtArgv);
-    ShowErrorBox(what);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  if (IsNoDisplay(error)) {
+    // Said as such, with no box: there is no display to show one on.
+    TellStandardError(what);
+  } else {
+    std::cerr << "unhandled error: " << what << std::endl;
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+      ShowErrorBox(what);
+    } else if (QCoreApplication::instance() == nullptr) {
+      // The error came before start-up made Qt's application, as when the menu bar cannot be
+      // built: one lives for the box alone, so a user who started the program from a desktop
+      // still sees why it did not open; where no display would take it, Qt would abort.
+      if (std::optional<std::string> noDisplay = detail::DisplayProblem()) {
+        TellStandardError(*noDisplay);
+      } else {
+        QApplication forTheBox(qtArgc, qtArgv);
+        ShowErrorBox(what);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      }
+    }
   }
   Quit(1);
 }
@@ -124,10 +143,10 @@ void RuntimeInit() { State().mainThread = std::this_thread::get_id(); }
 void RuntimePerformInitializers(std::span<const Initializer> program) {
   try {
     // The platform's own class records first, so that the program's records can name them as bases.
-    for (auto lookup : {&Window::Lookup, &Control::Lookup, &RectControl::Lookup, &TextField::Lookup,
-                        &PushButton::Lookup, &Label::Lookup, &Canvas::Lookup, &Timer::Lookup, &MenuItem::Lookup,
-                        &MenuBar::Lookup, &QuitMenuItem::Lookup, &AppleMenuItem::Lookup, &Application::Lookup,
-                        &Picture::Lookup, &FileType::Lookup})
+    for (auto lookup :
+         {&Window::Lookup, &Control::Lookup, &RectControl::Lookup, &TextField::Lookup, &PushButton::Lookup,
+          &Label::Lookup, &Canvas::Lookup, &Timer::Lookup, &MenuItem::Lookup, &MenuBar::Lookup, &QuitMenuItem::Lookup,
+          &AppleMenuItem::Lookup, &Application::Lookup, &Picture::Lookup, &FileType::Lookup})
       lookup();
     for (Initializer init : program) init();
   } catch (...) {
@@ -155,6 +174,9 @@ void RunFrameworkInitialization(void (*lateStartup)()) {
   detail::RequireMainThread();
   RuntimeState& state = State();
   if (QCoreApplication::instance() == nullptr) {
+    // Qt aborts the process when its display does not open; a missing display is an error like
+    // any other, which ends start-up with a line that names it and the status 1.
+    if (std::optional<std::string> noDisplay = detail::DisplayProblem()) throw NoDisplayException(*noDisplay);
     if (!Application::SupportsHiDPI()) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     state.qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
   }
@@ -169,7 +191,8 @@ void RuntimeRun() {
   detail::RequireMainThread();
   RuntimeState& state = State();
   if (!state.quitPending) {
-    if (QCoreApplication::instance() == nullptr) throw RuntimeException("the event loop runs only after RunFrameworkInitialization");
+    if (QCoreApplication::instance() == nullptr)
+      throw RuntimeException("the event loop runs only after RunFrameworkInitialization");
     state.loopRunning = true;
     QCoreApplication::exec();
     state.loopRunning = false;

@@ -31,6 +31,8 @@ using ExceptionHelper = std::exception_ptr (*)(void (*fn)(void*), void* arg);
 std::exception_ptr CallFunctionWithExceptionHandling(void (*fn)(void*), void* arg);
 void RuntimeSetExceptionHelper(ExceptionHelper helper);
 
+// Makes Qt's application and calls lateStartup. Raises NoDisplayException, before Qt starts, when
+// Qt would find no display to open.
 void RunFrameworkInitialization(void (*lateStartup)());
 // The event loop; returns after Quit (at once when a quit is already pending).
 void RuntimeRun();
@@ -40,7 +42,9 @@ void Quit(int exitCode = 0);
 // The application's UnhandledException handler when its class binds one and it returns
 // True; otherwise the default: the error on standard error and in a message box, then a quit
 // with status 1, since an error must never end as status 0. Before Qt's application exists the
-// box gets one of its own for as long as it shows, when there is a display to show it on.
+// box gets one of its own for as long as it shows, when there is a display to show it on; where
+// there is none, a line on standard error names the display instead. A NoDisplayException is
+// that one line alone.
 void UnhandledException(std::exception_ptr error);
 
 // Finalisers run once, in the reverse order of their registration, after the event loop.

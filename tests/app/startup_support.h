@@ -8,8 +8,10 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,7 +33,26 @@ inline void UseOffscreenUnlessTold() { setenv("QT_QPA_PLATFORM", "offscreen", /*
 
 // As on a machine without a desktop: no display named and no platform chosen.
 inline void UseNoDisplay() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(name);
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) unsetenv(name);
+}
+
+// An X display that no server answers: one no Xvfb of the other tests takes (they count up
+// from 0) and that leaves no lock or socket of a server behind.
+inline std::string UnansweredDisplay() {
+  for (int number = 990; number < 1000; ++number) {
+    const std::string n = std::to_string(number);
+    if (!std::filesystem::exists("/tmp/.X" + n + "-lock") && !std::filesystem::exists("/tmp/.X11-unix/X" + n))
+      return ":" + n;
+  }
+  ADD_FAILURE() << "every display from :990 to :999 seems taken";
+  return ":999";
+}
+
+// As when the display a session named is gone: X11 chosen, the display named, no server there.
+inline void UseUnansweredDisplay(const std::string& display) {
+  UseNoDisplay();
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  setenv("DISPLAY", display.c_str(), 1);
 }
 
 // Every Qt application the program makes, and the message boxes shown while it lived: each
@@ -64,15 +85,22 @@ inline void WatchEveryQtApplication() {
   });
 }
 
-// The lines of the text that start with the prefix.
-inline std::size_t CountLinesStartingWith(std::string_view text, std::string_view prefix) {
+// The lines of the text for which the test holds.
+template <class Test>
+std::size_t CountLines(std::string_view text, Test holds) {
   std::size_t count = 0;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t end = std::min(text.find('\n', at), text.size());
-    if (text.substr(at, end - at).starts_with(prefix)) ++count;
+    if (holds(text.substr(at, end - at))) ++count;
     at = end + 1;
   }
   return count;
+}
+inline std::size_t CountLinesStartingWith(std::string_view text, std::string_view prefix) {
+  return CountLines(text, [prefix](std::string_view line) { return line.starts_with(prefix); });
+}
+inline std::size_t CountLinesEqualTo(std::string_view text, std::string_view wanted) {
+  return CountLines(text, [wanted](std::string_view line) { return line == wanted; });
 }
 
 // The platform's window record as it stands, with Open bound as well. A window binds Open in
@@ -122,13 +150,21 @@ struct FailedStartup {
   QtApplications qt;
 };
 
-enum class Display { Offscreen, None };
+// The display the run is given: the offscreen platform, none, or an X display nobody answers.
+struct Display {
+  enum { Offscreen, None, Unanswered } kind = Offscreen;
+  std::string name;  // Unanswered only
+};
 
 // The program's whole run, from its entry point, with its standard error kept. A start-up
 // that wrongly goes on to open its window quits at once, so the test fails instead of waiting
 // in the event loop.
-inline FailedStartup RunStartupExpectingFailure(Display display = Display::Offscreen) {
-  display == Display::Offscreen ? UseOffscreenUnlessTold() : UseNoDisplay();
+inline FailedStartup RunStartupExpectingFailure(const Display& display = {}) {
+  switch (display.kind) {
+    case Display::Offscreen: UseOffscreenUnlessTold(); break;
+    case Display::None: UseNoDisplay(); break;
+    case Display::Unanswered: UseUnansweredDisplay(display.name); break;
+  }
   WatchEveryQtApplication();
   RegisterWindowRecordReportingOpen([](platform::Object&) {
     ++WindowsOpened();
@@ -159,5 +195,29 @@ inline void MakeTheMenuBarFail() {
 
 // The default handling of an unhandled error writes one such line for each error it gets.
 inline constexpr std::string_view kUnhandledErrorLine = "unhandled error:";
+
+// The line that says no display could be opened, naming it, as the program writes it: after the
+// program's name, as the system's own tools do.
+inline std::string NoDisplayLine(const Display& display) {
+  const std::string what = display.kind == Display::None ? "cannot open a display: DISPLAY is not set"
+                                                         : "cannot open display \"" + display.name + "\"";
+  return std::string(program_invocation_short_name) + ": " + what;
+}
+
+// A start-up error where no display would take the error box: standard error alone tells of the
+// error and of the display, and the status is 1; Qt, which would abort, is never started.
+inline void ExpectTheErrorToldWithoutABox(const Display& display) {
+  MakeTheMenuBarFail();
+
+  const FailedStartup run = RunStartupExpectingFailure(display);
+
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(CountLinesStartingWith(run.standardError, kUnhandledErrorLine), 1u) << run.standardError;
+  EXPECT_NE(run.standardError.find(kMenuBarFailure), std::string::npos) << run.standardError;
+  EXPECT_EQ(CountLinesEqualTo(run.standardError, NoDisplayLine(display)), 1u) << run.standardError;
+  EXPECT_EQ(run.qt.made, 0);
+  EXPECT_TRUE(run.qt.boxes.empty());
+  EXPECT_TRUE(run.atFinalizers.ran);
+}
 
 }  // namespace app_test
