@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QWidget window;
   window.setFixedSize(388, 202);
-  QLabel notice("Tavrel 3.0: age at testing. Press any key to begin.", &window);
+  QLabel notice("Tavrel 3.0: age at testing. Click or press Return to begin.", &window);
   notice.setGeometry(20, 174, 345, 20);
   notice.setAlignment(Qt::AlignCenter);
   window.show();

@@ -17,9 +17,11 @@ inline constexpr std::string_view kHelpText =
 // The calculator window's one-line credit.
 inline constexpr std::string_view kCreditLine = "Tavrel 3.0 - age at testing in years, months and days";
 
-// The About window's one-line notice, and the same without its closing sentence.
+// The About window's one-line notice, and the same without its closing sentence. The window
+// hands over at a click or a key press, but a modifier held alone (Shift, Ctrl) is no key press:
+// it may begin a shortcut such as Ctrl+Q. Hence no "any key".
 inline constexpr std::string_view kAboutNoticeShort = "Tavrel 3.0: age at testing.";
-inline constexpr std::string_view kAboutNotice = "Tavrel 3.0: age at testing. Press any key to begin.";
+inline constexpr std::string_view kAboutNotice = "Tavrel 3.0: age at testing. Click or press Return to begin.";
 static_assert(kAboutNotice.starts_with(kAboutNoticeShort), "the short notice is the notice's opening");
 
 }  // namespace ui

@@ -1,16 +1,20 @@
-// Every text the program writes fits where it is shown, measured with the widget's own font:
-// the help paragraph wrapped within its label, the credit line and the About notice within
-// theirs, and the widest year, month, day and age within a field's text area. The fonts are
-// those a fresh install ships (the test main points fontconfig at them), so a longer wording
+// Every text the program writes fits where it is shown, measured with the widget's own font,
+// and shows on as many lines as it takes: the help paragraph wrapped within its label on three,
+// the credit line and the About notice within theirs on one, and the widest year, month, day and age within a field's
+// text area. The fonts are those a fresh install ships (the test main points fontconfig at them), so a longer wording
 // or a larger font fails here as it would be cut off on screen.
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
+#include <map>
 #include <string_view>
 
 #include "tests/ui/calculator_fixture.h"
@@ -30,13 +34,40 @@ std::string Size(const QRect& r) { return std::to_string(r.width()) + "x" + std:
 struct LabelRow {
   std::string_view name;
   const platform::Label& (*label)(const W&);
+  int lines;  // as the label shows its text
 };
 
 const LabelRow kLabels[] = {
-    {"help_paragraph", [](const W& w) -> const platform::Label& { return w.Purpose(); }},
-    {"credit_line", [](const W& w) -> const platform::Label& { return w.Label1(); }},
-    {"about_notice", [](const W&) -> const platform::Label& { return AboutWnd::AboutWnd().Label1(); }},
+    {"help_paragraph", [](const W& w) -> const platform::Label& { return w.Purpose(); }, 3},
+    {"credit_line", [](const W& w) -> const platform::Label& { return w.Label1(); }, 1},
+    {"about_notice", [](const W&) -> const platform::Label& { return AboutWnd::AboutWnd().Label1(); }, 1},
 };
+
+// The lines of text the widget shows, read off its own drawing: bands of pixel rows with ink in
+// them, ink being any pixel far from the colour the drawing has most of, its ground.
+int LinesShown(QWidget& widget) {
+  const QImage drawn = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  std::map<QRgb, int> count;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) ++count[drawn.pixel(x, y)];
+  const QColor ground(
+      std::max_element(count.begin(), count.end(), [](auto& a, auto& b) { return a.second < b.second; })->first);
+  const auto isInk = [&](QRgb p) {
+    const QColor c(p);
+    return std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green()) +
+               std::abs(c.blue() - ground.blue()) >
+           96;
+  };
+  int lines = 0;
+  bool inLine = false;
+  for (int y = 0; y < drawn.height(); ++y) {
+    bool ink = false;
+    for (int x = 0; x < drawn.width() && !ink; ++x) ink = isInk(drawn.pixel(x, y));
+    if (ink && !inLine) ++lines;
+    inLine = ink;
+  }
+  return lines;
+}
 
 using LabelFitTest = CalculatorTableTest<LabelRow>;
 
@@ -49,6 +80,12 @@ TEST_P(LabelFitTest, WholeTextFitsWithinTheLabel) {
   const QRect needed =
       QFontMetrics(label->font()).boundingRect(area, int(Qt::TextWordWrap | label->alignment()), label->text());
   EXPECT_TRUE(area.contains(needed)) << "needs " << Size(needed) << ", has " << Size(area);
+}
+
+// Drawn, not measured: a paragraph the label did not wrap would show as one line cut off.
+TEST_P(LabelFitTest, ShowsItsTextOnTheLinesItTakes) {
+  if (GetParam().name == "help_paragraph") calc_.Purpose().SetVisible(true);
+  EXPECT_EQ(LinesShown(*GetParam().label(calc_).Widget()), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(Text, LabelFitTest, testing::ValuesIn(kLabels), RowName());
