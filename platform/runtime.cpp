@@ -90,8 +90,8 @@ void DefaultUnhandledException(std::exception_ptr error) {
       // The error came before start-up made Qt's application, as when the menu bar cannot be
       // built: one lives for the box alone, so a user who started the program from a desktop
       // still sees why it did not open; where no display would take it, Qt would abort.
-      if (std::optional<std::string> noDisplay = detail::DisplayProblem()) {
-        TellStandardError(*noDisplay);
+      if (const detail::DisplayCheck display; display.Problem()) {
+        TellStandardError(*display.Problem());
       } else {
         QApplication forTheBox(qtArgc, qtArgv);
         ShowErrorBox(what);
@@ -176,7 +176,8 @@ void RunFrameworkInitialization(void (*lateStartup)()) {
   if (QCoreApplication::instance() == nullptr) {
     // Qt aborts the process when its display does not open; a missing display is an error like
     // any other, which ends start-up with a line that names it and the status 1.
-    if (std::optional<std::string> noDisplay = detail::DisplayProblem()) throw NoDisplayException(*noDisplay);
+    const detail::DisplayCheck display;
+    if (display.Problem()) throw NoDisplayException(*display.Problem());
     if (!Application::SupportsHiDPI()) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     state.qtApp = std::make_unique<QApplication>(qtArgc, qtArgv);
   }

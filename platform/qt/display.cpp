@@ -20,17 +20,21 @@ bool QtUsesX11Only() {
 }
 }  // namespace
 
-std::optional<std::string> DisplayProblem() {
-  if (!QtUsesX11Only()) return std::nullopt;
+DisplayCheck::DisplayCheck() {
+  if (!QtUsesX11Only()) return;
   const QByteArray display = qgetenv("DISPLAY");
-  if (display.isEmpty()) return "cannot open a display: DISPLAY is not set";
+  if (display.isEmpty()) {
+    problem_ = "cannot open a display: DISPLAY is not set";
+    return;
+  }
   // The connection Qt would make, with the same authorisation: a server that is gone, or that
   // refuses us, fails here.
-  xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
-  const bool opened = xcb_connection_has_error(connection) == 0;
-  xcb_disconnect(connection);
-  if (opened) return std::nullopt;
-  return "cannot open display \"" + display.toStdString() + "\"";
+  connection_ = xcb_connect(display.constData(), nullptr);
+  if (xcb_connection_has_error(connection_) != 0) problem_ = "cannot open display \"" + display.toStdString() + "\"";
+}
+
+DisplayCheck::~DisplayCheck() {
+  if (connection_ != nullptr) xcb_disconnect(connection_);
 }
 
 }  // namespace platform::detail
