@@ -3,8 +3,8 @@
 # listed, unpacked with dpkg-deb -x into a temporary folder, its desktop entry and metainfo
 # validated there, and the unpacked usr/bin/tavrel started on a private Xvfb until the About
 # window maps, showing its pictures, carrying an icon and the class the desktop entry names
-# (StartupWMClass), and Ctrl+Q ends it with status 0. So the program finds its pictures through
-# the bin/ link from wherever the package is unpacked.
+# (StartupWMClass), and Ctrl+Q ends it with status 0. So the program finds its pictures in
+# ../share/tavrel/ from wherever the package is unpacked.
 # Usage: check_package.sh BUILD_DIR
 set -u
 
