@@ -40,10 +40,20 @@ const ClassRecord& Picture::Lookup() {
 Picture::Picture() = default;
 Picture::~Picture() = default;
 
+std::filesystem::path ResourcesFolderOf(const std::filesystem::path& executable) {
+  namespace fs = std::filesystem;
+  const fs::path beside = executable.parent_path() / "resources";
+  const fs::path installed = executable.parent_path().parent_path() / "share" / executable.filename();
+  std::error_code error;
+  if (fs::is_directory(beside, error) || !fs::is_directory(installed, error)) return beside;
+  return installed;
+}
+
 std::filesystem::path ResourcesFolder() {
   std::error_code error;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return (error ? std::filesystem::current_path() : exe.parent_path()) / "resources";
+  if (error) return std::filesystem::current_path() / "resources";
+  return ResourcesFolderOf(exe);
 }
 
 namespace detail {

@@ -55,7 +55,11 @@ class Picture : public Object {
 // A picture by its program's accessor, which loads it on first use and keeps it.
 using PictureAccessor = std::shared_ptr<Picture> (*)();
 
-// The resources folder beside the executable, in the build tree and an installed tree alike.
+// The folder the program's pictures are read from: resources/ beside the executable when it is
+// there (the build tree), else ../share/<executable's name>/ from it when that is there (an
+// installed tree, wherever it was put), else resources/ beside it again.
+std::filesystem::path ResourcesFolderOf(const std::filesystem::path& executable);
+// The same for this process's executable.
 std::filesystem::path ResourcesFolder();
 
 struct FileTypeRegistration {

@@ -128,7 +128,7 @@ wait_for_only_window() {
 # From the root folder, so that nothing the program reads is found through the working folder.
 start_program() {
   [ -x "$program" ] || fail "$program is not an executable"
-  # Absolute, but through any link in its name: the installed bin/tavrel is one.
+  # Absolute, as the folder changes below.
   program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
   (cd / && exec "$program") >"$work/app.log" 2>&1 &
   app_pid=$!

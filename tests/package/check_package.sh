@@ -1,16 +1,17 @@
 #!/bin/bash
 # The Debian package as somebody meets it who installs it: built with cpack in the build folder,
 # listed, unpacked with dpkg-deb -x into a temporary folder, its desktop entry and metainfo
-# validated there, and the unpacked usr/bin/tavrel started on a private Xvfb until the About
-# window maps, showing its pictures, carrying an icon and the class the desktop entry names
-# (StartupWMClass), and Ctrl+Q ends it with status 0. So the program finds its pictures through
-# the bin/ link from wherever the package is unpacked.
+# validated there, lintian's verdict and the program's hardening read as a distribution reads
+# them, and the unpacked usr/bin/tavrel started on a private Xvfb until the About window maps,
+# showing its pictures, carrying an icon and the class the desktop entry names (StartupWMClass),
+# and Ctrl+Q ends it with status 0. So the program finds its pictures in ../share/tavrel/ from
+# wherever the package is unpacked.
 # Usage: check_package.sh BUILD_DIR
 set -u
 
 build=${1:?usage: $0 BUILD_DIR}
 # A missing tool fails here: CI installs them all, and a skipped package check would pass unseen.
-session_tools="cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli xprop xwd od"
+session_tools="cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli lintian readelf xprop xwd od"
 missing_tool_status=1
 . "$(dirname "$0")/../e2e/desktop_session.sh"
 scenario "the Debian package"
@@ -67,8 +68,45 @@ report=$(desktop-file-validate "$entry" 2>&1)
 echo "desktop-file-validate $(basename "$entry"): clean"
 appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate $(basename "$metainfo")"
 
-# --- the unpacked program, on the session's own display ---
+# --- what a distribution reads: lintian and the program's hardening ---
 program=$root/usr/bin/tavrel
+# Errors and warnings fail, and so does any hardening tag whatever its level; the informational
+# and pedantic tags left are printed for a reader to judge.
+lintian -I --pedantic "$deb" >"$work/lintian.log" 2>"$work/lintian.err" ||
+  { cat "$work/lintian.log" "$work/lintian.err" >&2; fail "lintian failed or found errors"; }
+echo "lintian -I --pedantic:"
+sed 's/^/  /' "$work/lintian.log"
+grep -E '^[EW]: |: hardening-' "$work/lintian.log" >&2 && fail "lintian reports the tags above"
+
+# The same hardening, read from the program: relocations read-only and resolved at start, and
+# the stack protector's failure handler linked. Prints the lines found.
+elf_lines() {  # what, pattern, readelf's output
+  local found
+  found=$(grep -E "$2" <<<"$3") || fail "the program has no $1"
+  sed 's/^ */  /' <<<"$found"
+}
+symbols=$(readelf --dyn-syms -W "$program")
+echo "readelf -lW, -d and --dyn-syms:"
+elf_lines "GNU_RELRO segment" 'GNU_RELRO' "$(readelf -lW "$program")"
+elf_lines "BIND_NOW flag" '\(FLAGS\).*BIND_NOW|\(FLAGS_1\).* NOW' "$(readelf -d "$program")"
+elf_lines "__stack_chk_fail" ' UND __stack_chk_fail@' "$symbols"
+# _FORTIFY_SOURCE shows as the checked variants (__*_chk) of the C library's functions, called
+# where the compiler knows the size of the target. As for lintian, functions of its list called
+# only unchecked fail. memcpy and memmove stay unchecked wherever that size is unknown, so
+# lintian leaves them out, and a program that calls nothing else carries no mark of the flag.
+checked=$(grep -E ' UND __[a-z0-9_]+_chk@' <<<"$symbols" | grep -v ' __stack_chk_fail@')
+unchecked=$(grep -F -f <(sed -n 's/^[a-z_].*/ UND &@/p' /usr/share/lintian/data/binaries/hardened-functions) \
+  <<<"$symbols")
+if [ -n "$checked" ]; then
+  sed 's/^ */  /' <<<"$checked"
+elif [ -n "$unchecked" ]; then
+  fail "the program calls these without _FORTIFY_SOURCE's checks:
+$unchecked"
+else
+  echo "  no __*_chk: the program calls no C library function of lintian's list, checked or not"
+fi
+
+# --- the unpacked program, on the session's own display ---
 start_program
 about=$(find_about 15) || fail "no lone 388x202 About window within 15 s; visible: $(describe)"
 echo "the unpacked program shows its About window ($about)"

@@ -9,7 +9,10 @@
 #include <QDate>
 #include <QImage>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <vector>
 
 #include "tests/platform/test_window.h"
 #include "tests/support/modal_watchdog.h"
@@ -80,6 +83,42 @@ INSTANTIATE_TEST_SUITE_P(Resources, PictureFromApp,
                                          PictureRow{"missing_file_is_nil", "NoSuchPicture.png", false},
                                          PictureRow{"empty_name_is_nil", "", false}),
                          RowName());
+
+// Where the pictures are looked for, from the executable's path, in a staged tree: the build
+// tree's bin/resources/ and an installed tree's share/<program>/, put in any folder.
+struct ResourcesFolderRow {
+  const char* name;
+  std::vector<const char*> folders;  // made under a fresh temporary root
+  const char* executable;
+  const char* expected;
+};
+
+class ResourcesFolderOf : public testing::TestWithParam<ResourcesFolderRow> {};
+
+TEST_P(ResourcesFolderOf, FindsTheBuildTreesOrTheInstalledFolder) {
+  namespace fs = std::filesystem;
+  const QTemporaryDir temporary;
+  ASSERT_TRUE(temporary.isValid());
+  const fs::path root = temporary.path().toStdString();
+  for (const char* folder : GetParam().folders) fs::create_directories(root / folder);
+  EXPECT_EQ(platform::ResourcesFolderOf(root / GetParam().executable), root / GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, ResourcesFolderOf,
+    testing::Values(
+        ResourcesFolderRow{"build_tree", {"build/bin/resources"}, "build/bin/tavrel", "build/bin/resources"},
+        ResourcesFolderRow{"installed", {"usr/bin", "usr/share/tavrel"}, "usr/bin/tavrel", "usr/share/tavrel"},
+        ResourcesFolderRow{"resources_beside_come_first",
+                           {"usr/bin/resources", "usr/share/tavrel"},
+                           "usr/bin/tavrel",
+                           "usr/bin/resources"},
+        ResourcesFolderRow{"another_programs_share_folder_is_not_taken",
+                           {"usr/bin", "usr/share/other"},
+                           "usr/bin/tavrel",
+                           "usr/bin/resources"},
+        ResourcesFolderRow{"neither_gives_the_folder_beside", {"usr/bin"}, "usr/bin/tavrel", "usr/bin/resources"}),
+    RowName());
 
 class FileTypes : public gui_test::WatchedTest {};
 
