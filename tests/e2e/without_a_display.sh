@@ -6,6 +6,8 @@
 # Usage: without_a_display.sh PROGRAM
 set -u
 program=${1:?usage: $0 PROGRAM}
+# Absolute: it runs from /, so that nothing is found through the working folder.
+program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 
 # A display number no server holds: the e2e sessions' Xvfb count up from 0.
 unanswered=
