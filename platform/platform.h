@@ -8,7 +8,7 @@
 //   property.h        property blocks, set by name in order, checked by kind
 //   window.h          windows, their registry, menu bindings
 //   controls.h        RectControl, TextField, PushButton, Label, Canvas, Timer
-//   window_builder.h  a window's controls as data, and their builder
+//   window_builder.h  a window and its controls as data, and their builder
 //   menu.h            MenuItem, MenuBar, QuitMenuItem, AppleMenuItem
 //   application.h     the application object
 //   runtime.h         start, event loop, quit, unhandled errors, exit status

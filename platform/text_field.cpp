@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/dispatch.h"
+#include "platform/qt/field_edit.h"
 #include "platform/qt/qt_values.h"
 
 namespace platform {
@@ -56,7 +57,9 @@ void ApplyInputBounds(Object& o, const PropertyValue&) {
   edit->setValidator(bounds);
 }
 
-void ApplyAlignment(Object& o, const PropertyValue& v) { Edit(o)->setAlignment(detail::ToAlignment(v.Integer(), false)); }
+void ApplyAlignment(Object& o, const PropertyValue& v) {
+  Edit(o)->setAlignment(detail::ToAlignment(v.Integer(), false));
+}
 }  // namespace
 
 const ClassRecord& TextField::Lookup() {
@@ -66,7 +69,7 @@ const ClassRecord& TextField::Lookup() {
 }
 
 QWidget* TextField::CreateWidget(QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
+  auto* edit = new detail::FieldEdit(parent);
   edit->setFocusPolicy(Qt::StrongFocus);
   return edit;
 }
@@ -80,7 +83,8 @@ void TextField::SetText(const std::string& text) {
   detail::RequireMainThread();
   auto* edit = static_cast<QLineEdit*>(Widget());
   const QString shown = detail::ToQString(text);
-  if (auto* bounds = dynamic_cast<InputBounds*>(const_cast<QValidator*>(edit->validator()))) bounds->SetProgramText(shown);
+  if (auto* bounds = dynamic_cast<InputBounds*>(const_cast<QValidator*>(edit->validator())))
+    bounds->SetProgramText(shown);
   edit->setText(shown);
 }
 
@@ -91,7 +95,8 @@ const PropertyTable& TextField::Properties() const {
       RectControl::Properties(),
       {
           {"BackgroundColor",
-           {Kind::Colour, [](Object& o, const PropertyValue& v) { detail::SetColour(*Edit(o), QPalette::Base, v.Colour()); }}},
+           {Kind::Colour,
+            [](Object& o, const PropertyValue& v) { detail::SetColour(*Edit(o), QPalette::Base, v.Colour()); }}},
           {"HasBorder", {Kind::Boolean, [](Object& o, const PropertyValue& v) { Edit(o)->setFrame(v.Boolean()); }}},
           {"Format", {Kind::Text, nullptr}},
           {"Password",
@@ -100,11 +105,14 @@ const PropertyTable& TextField::Properties() const {
               Edit(o)->setEchoMode(v.Boolean() ? QLineEdit::Password : QLineEdit::Normal);
             }}},
           {"TextColor",
-           {Kind::Colour, [](Object& o, const PropertyValue& v) { detail::SetColour(*Edit(o), QPalette::Text, v.Colour()); }}},
+           {Kind::Colour,
+            [](Object& o, const PropertyValue& v) { detail::SetColour(*Edit(o), QPalette::Text, v.Colour()); }}},
           {"AllowFocusRing", {Kind::Boolean, nullptr}},
           {"Hint",
-           {Kind::Text, [](Object& o, const PropertyValue& v) { Edit(o)->setPlaceholderText(detail::ToQString(v.Text())); }}},
-          {"Value", {Kind::Text, [](Object& o, const PropertyValue& v) { static_cast<TextField&>(o).SetText(v.Text()); }}},
+           {Kind::Text,
+            [](Object& o, const PropertyValue& v) { Edit(o)->setPlaceholderText(detail::ToQString(v.Text())); }}},
+          {"Value",
+           {Kind::Text, [](Object& o, const PropertyValue& v) { static_cast<TextField&>(o).SetText(v.Text()); }}},
           {"AllowTabs", {Kind::Boolean, nullptr}},
           {"TextAlignment", {Kind::Integer, ApplyAlignment}},
           {"AllowSpellChecking", {Kind::Boolean, nullptr}},

@@ -8,12 +8,12 @@
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/menu.h"
-#include "platform/runtime.h"
 #include "platform/qt/dispatch.h"
 #include "platform/qt/edit_commands.h"
 #include "platform/qt/qt_values.h"
 #include "platform/qt/window_impl.h"
 #include "platform/qt/window_widget.h"
+#include "platform/runtime.h"
 
 namespace platform {
 
@@ -176,6 +176,13 @@ std::string Window::Title() const {
   detail::RequireMainThread();
   const PropertyValue* v = Property("Title");
   return v != nullptr ? v->Text() : std::string();
+}
+
+void Window::SetAccessibleName(const std::string& name) {
+  detail::RequireMainThread();
+  QWidget* host = impl_->host.get();
+  if (host == nullptr) throw NilObjectException(Class().name + " is not constructed");
+  host->setAccessibleName(detail::ToQString(name));
 }
 
 QWidget* Window::Widget() const { return impl_->host.get(); }

@@ -2,13 +2,13 @@
 // Windows: built from a class record's bound events, kept in the registry of windows under
 // their class name, and drawn by Qt.
 //
-// Window::Constructor raises, in this order: Layout (the window's property block),
+// Window::Constructor raises, in this order: Layout (the window's property block and name),
 // CreateControls (its controls and their event bindings), AddMenuHandlers (its menu
 // bindings). It then registers the window, gives it the application's menu bar (drawn on a
 // document frame, its shortcuts alone on any other), shows the window when its properties say
 // Visible, and raises Open: the controls exist by then. Later events (Activate, Close,
-// KeyDown, MouseDown, MouseExit, EnableMenuItems) come from Qt and reach the record's bindings through one dispatch that
-// keeps every exception out of Qt's event loop.
+// KeyDown, MouseDown, MouseExit, EnableMenuItems) come from Qt and reach the record's bindings through one dispatch
+// that keeps every exception out of Qt's event loop.
 
 #include <cstddef>
 #include <cstdint>
@@ -36,10 +36,12 @@ class Window : public PropertyHolder {
 
   void Constructor();
   void Show();
-  void Hide();  // hides; the window stays built and registered
+  void Hide();   // hides; the window stays built and registered
   void Close();  // raises Close; a window without a close button cannot be closed
   bool Visible() const;
   std::string Title() const;
+  // The name a screen reader announces, where the title does not say it (an untitled dialog).
+  void SetAccessibleName(const std::string& name);
 
   // A new control object of the class, allocated for this window, not yet constructed.
   std::shared_ptr<Object> New(const ClassRecord& controlClass);

@@ -2,6 +2,11 @@
 
 namespace platform {
 
+void LayOutWindow(Window& window, const WindowDescription& description) {
+  SetProperties(window, description.properties);
+  if (!description.accessibleName.empty()) window.SetAccessibleName(description.accessibleName);
+}
+
 void BuildControls(Window& window, const std::vector<ControlDescription>& controls) {
   for (const ControlDescription& description : controls) {
     const ClassRecord& cls = description.cls();

@@ -1,5 +1,8 @@
 #pragma once
-// A window's controls described as data, and the one builder that reads the description.
+// A window described as data, and the one builder that reads the description.
+//
+// The window's own part, read while it lays itself out: its property block, then its accessible
+// name.
 //
 // For each control, in order: the window allocates it, it is constructed and added under its
 // name; a canvas gets its picture; then its property block is set, it gets its accessible name,
@@ -18,6 +21,14 @@
 #include "platform/window.h"
 
 namespace platform {
+
+struct WindowDescription {
+  PropertyBlock properties;
+  // What a screen reader calls the window; empty leaves the platform's own (the title).
+  std::string accessibleName;
+};
+
+void LayOutWindow(Window& window, const WindowDescription& description);
 
 struct EventWiring {
   std::string event;

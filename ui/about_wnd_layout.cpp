@@ -14,8 +14,9 @@ namespace {
 using W = class AboutWnd;
 using enum ui::Locks;
 
-// An untitled dialog frame without title-bar buttons: the user cannot close it.
-constexpr ui::WindowRow kWindow{388, 202, 32000, 32000, 2, "", false};
+// An untitled dialog frame without title-bar buttons: the user cannot close it. With no title
+// to read out, a screen reader is told what the window is.
+constexpr ui::WindowRow kWindow{388, 202, 32000, 32000, 2, "", false, "About Tavrel"};
 
 std::vector<platform::ControlDescription> ControlTable() {
   return {
@@ -41,7 +42,7 @@ std::vector<platform::ControlDescription> ControlTable() {
 
 }  // namespace
 
-void AboutWnd::Layout() { platform::SetProperties(*this, ui::WindowBlock(kWindow)); }
+void AboutWnd::Layout() { platform::LayOutWindow(*this, ui::WindowLayout(kWindow)); }
 
 void AboutWnd::CreateControls() { CreateControls0(); }
 

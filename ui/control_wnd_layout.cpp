@@ -18,7 +18,7 @@ using ui::FieldKind;
 using enum ui::Locks;
 
 // 500 by 400 and not resizeable; MaximumHeight 500 does not matter once the size is fixed.
-constexpr ui::WindowRow kWindow{500, 400, 500, 500, 0, "Tavrel", true};
+constexpr ui::WindowRow kWindow{500, 400, 500, 500, 0, "Tavrel", true, ""};
 
 std::vector<platform::ControlDescription> ControlTable() {
   return {
@@ -69,7 +69,7 @@ std::vector<platform::ControlDescription> ControlTable() {
 
 }  // namespace
 
-void ControlWnd::Layout() { platform::SetProperties(*this, ui::WindowBlock(kWindow)); }
+void ControlWnd::Layout() { platform::LayOutWindow(*this, ui::WindowLayout(kWindow)); }
 
 void ControlWnd::CreateControls() { CreateControls0(); }
 

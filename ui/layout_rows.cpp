@@ -43,8 +43,8 @@ PropertyBlock Joined(PropertyBlock head, const PropertyBlock& tail) {
 
 }  // namespace
 
-PropertyBlock WindowBlock(const WindowRow& row) {
-  return {
+platform::WindowDescription WindowLayout(const WindowRow& row) {
+  PropertyBlock block = {
       {"Width", row.width},
       {"Height", row.height},
       {"MinimumWidth", 64},
@@ -68,6 +68,7 @@ PropertyBlock WindowBlock(const WindowRow& row) {
       {"MenuBarVisible", true},
       {"LiveResize", false},
   };
+  return {.properties = std::move(block), .accessibleName = std::string(row.accessibleName)};
 }
 
 platform::ControlDescription TextFieldControl(const TextFieldRow& row) {

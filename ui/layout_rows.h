@@ -1,5 +1,5 @@
 #pragma once
-// One row per window or control, turned into the property blocks the platform sets. Both
+// One row per window or control, turned into the descriptions the platform reads. Both
 // windows describe themselves with these rows, so each property block is spelt out once per
 // class, in the order the platform receives it.
 
@@ -12,15 +12,18 @@
 
 namespace ui {
 
+// Like a control's row (below), a window's carries its accessible name beside the property
+// block: empty where the title says it.
 struct WindowRow {
   std::int64_t width, height;
   std::int64_t maximumWidth, maximumHeight;
   std::int64_t type;  // 0 document frame, 2 modal-dialog frame
   std::string_view title;
   bool hasCloseButton;
+  std::string_view accessibleName;
 };
 
-platform::PropertyBlock WindowBlock(const WindowRow& row);
+platform::WindowDescription WindowLayout(const WindowRow& row);
 
 // Which edges keep their distance to the window's edges: left and top, or all four.
 enum class Locks { LeftTop, All };

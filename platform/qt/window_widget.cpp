@@ -1,5 +1,6 @@
 #include "platform/qt/window_widget.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -31,6 +32,25 @@ bool PressStandardButton(Window& window, int key) {
   return false;
 }
 
+// A screen reader announces a document frame as a frame and a dialog frame as a dialog, as it
+// does a desktop's own windows; a plain top-level widget would be a mere "filler". The role is
+// read from the frame each time: Qt makes the interface as soon as the title is set, before
+// the window's frame is applied.
+class WindowAccessible : public QAccessibleWidget {
+ public:
+  explicit WindowAccessible(QWidget* host) : QAccessibleWidget(host, QAccessible::Window) {}
+  QAccessible::Role role() const override {
+    return widget()->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window;
+  }
+};
+
+// The window widget has no meta-object of its own, so Qt asks with QWidget's class name.
+QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("QWidget")) return nullptr;
+  auto* host = dynamic_cast<WindowWidget*>(object);
+  return host != nullptr ? new WindowAccessible(host) : nullptr;
+}
+
 bool IsModifierKey(int key) {
   switch (key) {
     case Qt::Key_Shift:
@@ -45,15 +65,14 @@ bool IsModifierKey(int key) {
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
     case Qt::Key_ScrollLock:
-    case Qt::Key_Mode_switch:
-      return true;
-    default:
-      return false;
+    case Qt::Key_Mode_switch: return true;
+    default: return false;
   }
 }
 }  // namespace
 
 WindowWidget::WindowWidget(Window& window, QWidget* content) : window_(&window), content_(content) {
+  [[maybe_unused]] static const bool accessibleAsWindow = (QAccessible::installFactory(&WindowAccessibleFactory), true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -94,7 +113,8 @@ void WindowWidget::mousePressEvent(QMouseEvent* event) {
   bool handled = false;
   if (Window* w = window_) {
     const QPoint at = content_->mapFrom(this, event->position().toPoint());
-    Dispatch(w, [&] { handled = RaiseEvent(*w, "MouseDown", std::int64_t{at.x()}, std::int64_t{at.y()}).value_or(false); });
+    Dispatch(
+        w, [&] { handled = RaiseEvent(*w, "MouseDown", std::int64_t{at.x()}, std::int64_t{at.y()}).value_or(false); });
   }
   if (!handled) QWidget::mousePressEvent(event);
 }

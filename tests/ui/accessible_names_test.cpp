@@ -1,8 +1,10 @@
-// What a screen reader says for every control a user meets, read through Qt's accessibility
-// interface on the real widgets: the fields by their row and column, the buttons by what they
-// do, the pictures by the words they show, the labels by their text.
+// What a screen reader says for both windows and every control a user meets, read through Qt's
+// accessibility interface on the real widgets: the windows as a frame and a dialog by their
+// names, the fields by their row and column, the buttons by what they do, the pictures by the
+// words they show, the labels by their text; and what it reads out of a field.
 
 #include <QAccessible>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -18,6 +20,7 @@ namespace ui_test {
 namespace {
 
 using ui_test::PrintTo;
+using ui_test::RowName;
 using Role = QAccessible::Role;
 
 enum class In { Calculator, About };
@@ -60,10 +63,12 @@ const SpokenRow kSpoken[] = {
 // The widgets of both windows, and what a screen reader hears for them.
 class SpokenWidgets : protected CalculatorTest {
  protected:
+  platform::Window& WindowOf(In window) {
+    return window == In::Calculator ? static_cast<platform::Window&>(calc_)
+                                    : static_cast<platform::Window&>(AboutWnd::AboutWnd());
+  }
   QWidget* WidgetOf(In window, std::string_view name) {
-    const platform::Window& w = window == In::Calculator ? static_cast<platform::Window&>(calc_)
-                                                         : static_cast<platform::Window&>(AboutWnd::AboutWnd());
-    return dynamic_cast<platform::RectControl&>(*w.ControlByName(name)).Widget();
+    return dynamic_cast<platform::RectControl&>(*WindowOf(window).ControlByName(name)).Widget();
   }
   static std::string Spoken(QWidget* widget) {
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
@@ -82,7 +87,65 @@ TEST_P(SpokenTest, IsAnnouncedByItsNameAndRole) {
   EXPECT_EQ(spoken->role(), row.role);
   // A result field is announced as one the user reads, not one to type in.
   if (row.role == Role::EditableText) {
-    EXPECT_EQ(spoken->state().readOnly, row.spoken.starts_with("Age")) << row.spoken;
+    const bool result = row.spoken.starts_with("Age");
+    EXPECT_EQ(spoken->state().readOnly, result) << row.spoken;
+    EXPECT_EQ(spoken->state().editable, !result) << row.spoken;
+    EXPECT_EQ(spoken->editableTextInterface() != nullptr, !result) << row.spoken;
+  }
+}
+
+struct SpokenWindowRow {
+  std::string_view name;  // the row's
+  In window;
+  std::string_view spoken;
+  Role role;
+  std::string_view title;  // what the window's title bar shows
+};
+
+// The About window has no title, so it is named for the screen reader alone.
+const SpokenWindowRow kSpokenWindows[] = {
+    {"Calculator", In::Calculator, "Tavrel", Role::Window, "Tavrel"},
+    {"About", In::About, "About Tavrel", Role::Dialog, ""},
+};
+
+class SpokenWindowTest : public testing::TestWithParam<SpokenWindowRow>, protected SpokenWidgets {};
+
+TEST_P(SpokenWindowTest, IsAnnouncedAsAFrameOrADialogByItsName) {
+  const SpokenWindowRow& row = GetParam();
+  const platform::Window& window = WindowOf(row.window);
+  QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(window.Widget());
+  ASSERT_NE(spoken, nullptr);
+  EXPECT_EQ(spoken->role(), row.role);
+  EXPECT_EQ(spoken->text(QAccessible::Name).toStdString(), row.spoken);
+  EXPECT_EQ(window.Title(), row.title);
+  EXPECT_EQ(window.Widget()->windowTitle().toStdString(), row.title);
+}
+
+// What a screen reader reads out of a field is the text it shows, character by character where
+// it shows it; what it writes into an input field passes the field's bounds, as typing does.
+TEST_F(FieldNameTest, AScreenReaderReadsAFieldsTextAndWritesWithinItsBounds) {
+  calc_.AgeYFld().SetText("35");
+  QAccessibleInterface* age = QAccessible::queryAccessibleInterface(calc_.AgeYFld().Widget());
+  ASSERT_NE(age, nullptr);
+  ASSERT_NE(age->textInterface(), nullptr);
+  EXPECT_EQ(age->textInterface()->text(0, age->textInterface()->characterCount()), "35");
+  EXPECT_EQ(age->text(QAccessible::Value), "35");
+
+  QAccessibleInterface* year = QAccessible::queryAccessibleInterface(calc_.DOByFld().Widget());
+  ASSERT_NE(year, nullptr);
+  ASSERT_NE(year->editableTextInterface(), nullptr);
+  year->editableTextInterface()->insertText(0, "19x0");
+  EXPECT_EQ(calc_.DOByFld().Text(), "") << "a letter is refused as typing refuses it";
+  year->editableTextInterface()->insertText(0, "1990");
+  EXPECT_EQ(calc_.DOByFld().Text(), "1990");
+
+  QAccessibleTextInterface* text = year->textInterface();
+  const QRect field(calc_.DOByFld().Widget()->mapToGlobal(QPoint(0, 0)), calc_.DOByFld().Widget()->size());
+  for (int offset = 0; offset < 4; ++offset) {
+    const QRect character = text->characterRect(offset);
+    EXPECT_TRUE(field.contains(character)) << "character " << offset;
+    // Qt's own layout puts a point in the character's left half before the character.
+    EXPECT_EQ(text->offsetAtPoint(QPoint(character.left() + character.width() / 4, character.center().y())), offset);
   }
 }
 
@@ -131,6 +194,7 @@ std::string RowLabel(const testing::TestParamInfo<SpokenRow>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWindows, SpokenTest, testing::ValuesIn(kSpoken), RowLabel);
+INSTANTIATE_TEST_SUITE_P(BothWindows, SpokenWindowTest, testing::ValuesIn(kSpokenWindows), RowName());
 
 }  // namespace
 }  // namespace ui_test
