@@ -7,8 +7,8 @@
 // bindings). It then registers the window, gives it the application's menu bar (drawn on a
 // document frame, its shortcuts alone on any other), shows the window when its properties say
 // Visible, and raises Open: the controls exist by then. Later events (Activate, Close,
-// KeyDown, MouseDown, MouseExit, EnableMenuItems) come from Qt and reach the record's bindings through one dispatch
-// that keeps every exception out of Qt's event loop.
+// KeyDown, MouseDown, MouseExit, EnableMenuItems) come from Qt and reach the record's bindings
+// through one dispatch that keeps every exception out of Qt's event loop.
 
 #include <cstddef>
 #include <cstdint>
