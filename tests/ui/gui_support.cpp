@@ -6,10 +6,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/menu.h"
-#include "app/tavrel.h"
 #include "platform/object.h"
 #include "platform/runtime.h"
+#include "tests/app/registered_app.h"
 #include "ui/about_wnd.h"
 
 namespace ui_test {
@@ -22,12 +21,6 @@ std::optional<platform::CivilDate>& FixedToday() {
 }
 
 platform::CivilDate Today() { return *FixedToday(); }
-
-template <class T>
-std::shared_ptr<T> NewObject() {
-  std::shared_ptr<platform::Object> object = platform::RuntimeNewObject(T::Lookup());
-  return std::shared_ptr<T>(object, &platform::RuntimeCheckCast<T>(object));
-}
 
 }  // namespace
 
@@ -46,12 +39,8 @@ FixedDay::~FixedDay() {
   }
 }
 
-void RegisterTestApplication() {
-  auto app = NewObject<Tavrel>();
-  app->Constructor();
-  app->SetMenuBar(Menu::Menu());
-  platform::RuntimeRegisterAppObject(app);
-}
+// Registered for the rest of the process, as start-up registers it.
+void RegisterTestApplication() { static const app_test::RegisteredApp registered; }
 
 class AboutWnd::AboutWnd& QuietAboutWindow() {
   auto& about = AboutWnd::AboutWnd();
